@@ -1,0 +1,14 @@
+#include "host/shell.h"
+
+#include "host/platform.h"
+
+namespace host {
+
+Text ResolveShortcut(const Text& path) {
+  Text link = FindText(ToLowerCase(path), ".lnk") == -1 ? path + ".lnk" : path;
+  auto shortcut = platform::ReadShortcut(link);
+  if (!shortcut) return {};
+  return shortcut->target + " " + shortcut->arguments;
+}
+
+}  // namespace host
