@@ -11,6 +11,20 @@ HANDLE AsHandle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle);
 
 DWORD Attributes(const Text& path) { return GetFileAttributesW(win32::WinPath(path).c_str()); }
 
+// Windows refuses to replace a read-only file by itself; Wine running as root
+// maps the attribute to permission bits that root ignores, so we say it here.
+bool IsReadOnlyFile(const std::wstring& path) {
+  DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+         (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+bool RefuseReadOnly(const std::wstring& path) {
+  if (!IsReadOnlyFile(path)) return false;
+  SetLastError(ERROR_ACCESS_DENIED);
+  return true;
+}
+
 }  // namespace
 
 std::vector<FolderEntry> ListFolder(const Text& pattern) {
@@ -42,19 +56,24 @@ bool IsLink(const Text& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
-bool DeleteOneFile(const Text& path) { return DeleteFileW(win32::WinPath(path).c_str()); }
+bool DeleteOneFile(const Text& path) {
+  std::wstring wide = win32::WinPath(path);
+  return !RefuseReadOnly(wide) && DeleteFileW(wide.c_str());
+}
 
 bool CreateOneFolder(const Text& path) { return CreateDirectoryW(win32::WinPath(path).c_str(), nullptr); }
 
 bool RemoveEmptyFolder(const Text& path) { return RemoveDirectoryW(win32::WinPath(path).c_str()); }
 
 bool CopyOneFile(const Text& source, const Text& target) {
-  return CopyFileW(win32::WinPath(source).c_str(), win32::WinPath(target).c_str(), FALSE);
+  std::wstring wide_target = win32::WinPath(target);
+  return !RefuseReadOnly(wide_target) && CopyFileW(win32::WinPath(source).c_str(), wide_target.c_str(), FALSE);
 }
 
 bool MoveFileOver(const Text& source, const Text& target) {
-  return MoveFileExW(win32::WinPath(source).c_str(), win32::WinPath(target).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED);
+  std::wstring wide_target = win32::WinPath(target);
+  return !RefuseReadOnly(wide_target) && MoveFileExW(win32::WinPath(source).c_str(), wide_target.c_str(),
+                                                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED);
 }
 
 bool SetReadOnly(const Text& path, bool read_only) {
@@ -71,6 +90,7 @@ bool SetReadOnly(const Text& path, bool read_only) {
 File File::Open(const Text& path, Mode mode) {
   if (path.empty()) return {};
   std::wstring wide = win32::WinPath(path);
+  if (mode == Mode::kWriteExclusive && RefuseReadOnly(wide)) return {};
   HANDLE handle = mode == Mode::kReadDenyWrite
                       ? CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr)
