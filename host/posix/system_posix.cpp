@@ -42,6 +42,7 @@ bool ForEachProcess(const std::function<bool(std::uint32_t, const Text&)>& visit
       std::fclose(comm);
       while (!name.empty() && name.back() == '\n') name.pop_back();
     }
+    if (name.empty()) continue;  // ended while we looked
     if (!visit(static_cast<std::uint32_t>(id), posix::TextFromUtf8(name))) break;
   }
   return true;
