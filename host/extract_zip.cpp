@@ -1,4 +1,5 @@
 #include <memory>
+#include <string>
 
 #include "host/files.h"
 #include "host/path.h"
@@ -48,15 +49,26 @@ std::int64_t ModifiedTime(const zip::ZipEntry& entry) {
   return platform::LocalToUnix(local);
 }
 
+// A name beside `path` that nothing uses yet: the archive itself may hold an
+// entry called "<name>.hgpart", or the user may have such a file.
+Text PartialPath(const Text& path) {
+  Text partial = path + ".hgpart";
+  // Listed even as a link to nothing, which Probe would call missing.
+  for (int n = 1; !platform::ListFolder(partial).empty(); ++n) {
+    partial = path + "." + std::to_string(n) + ".hgpart";
+  }
+  return partial;
+}
+
 // Writes the entry beside its destination and moves it into place only once its
 // size and CRC-32 have checked out: a damaged entry never replaces a good file
-// and never leaves a file that looks complete.
+// (nor clears its read-only mark) and never leaves a file that looks complete.
 bool ExtractFile(const FileSource& source, const zip::ZipEntry& entry, const Text& path) {
-  if (platform::Probe(path) == EntryKind::Folder) return false;
+  const EntryKind existing = platform::Probe(path);
+  if (existing == EntryKind::Folder) return false;
   if (!MakeFolderWithParents(ParentPath(path))) return false;
-  platform::SetReadOnly(path, false);
 
-  const Text partial = path + ".hgpart";
+  const Text partial = PartialPath(path);
   File out = File::Open(partial, File::Mode::kWriteExclusive);
   if (!out.IsOpen()) return false;
   auto result = zip::ReadEntryData(source, entry, [&](const std::uint8_t* data, std::size_t size) {
@@ -68,7 +80,10 @@ bool ExtractFile(const FileSource& source, const zip::ZipEntry& entry, const Tex
     if (mtime >= 0) out.SetModifiedTime(mtime);
   }
   out.Close();
-  if (ok) ok = platform::MoveFileOver(partial, path);
+  if (ok) {
+    if (existing == EntryKind::File) platform::SetReadOnly(path, false);
+    ok = platform::MoveFileOver(partial, path);
+  }
   if (!ok) {
     platform::DeleteOneFile(partial);
     return false;

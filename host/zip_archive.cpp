@@ -158,8 +158,8 @@ void ReadExtraFields(std::string_view extra, ZipEntry& entry, bool need_size, bo
         std::uint16_t tag = data.U16();
         std::uint16_t tag_size = data.U16();
         if (tag == 1 && tag_size >= 8 && data.Has(8)) {
-          auto ticks = static_cast<std::int64_t>(data.U64());
-          entry.unix_mtime = (ticks - kUnixEpochInFiletime) / 10000000;
+          // Unsigned 100 ns ticks since 1601: any of them converts without overflow.
+          entry.unix_mtime = static_cast<std::int64_t>(data.U64() / 10000000) - kUnixEpochInFiletime / 10000000;
           break;
         }
         data.Skip(tag_size);
@@ -168,6 +168,9 @@ void ReadExtraFields(std::string_view extra, ZipEntry& entry, bool need_size, bo
   }
   if (need_size || need_compressed || need_offset) ok = false;  // saturated but no ZIP64 field
 }
+
+// The second byte of a code page 936 double-byte character.
+bool IsTrailByte(unsigned char byte) { return byte >= 0x40 && byte <= 0xFE && byte != 0x7F; }
 
 // CON, NUL, COM1 ... open the device instead of a file, whatever the extension.
 bool IsDeviceName(std::string_view part) {
@@ -314,6 +317,9 @@ std::optional<std::string> SafeRelativePath(std::string_view name) {
     for (std::size_t at = 0; at < part.size(); ++at) {
       auto c = static_cast<unsigned char>(part[at]);
       if (IsLeadByte(c)) {
+        // A lead byte without its trail byte would swallow the next character,
+        // a separator say, here but not in the system's own conversion.
+        if (at + 1 == part.size() || !IsTrailByte(static_cast<unsigned char>(part[at + 1]))) return std::nullopt;
         ++at;  // a trail byte may look like '|' or '\\'
       } else if (c < 0x20 || std::strchr("<>:\"|?*", c) != nullptr) {
         return std::nullopt;

@@ -133,7 +133,7 @@ TEST_F(ExtractZipTest, RefusesEntriesThatLeaveTheTarget) {
   const char* names[] = {
       "../escaped",  "..\\escaped",   "a/../../escaped", "a\\..\\..\\escaped", "/escaped",   "\\escaped",
       "C:escaped",   "C:../escaped", "C:\\escaped",     "a/..\\../escaped",  "... /escaped", "a/ ../escaped",
-      "con.txt",     "a/LPT1",       "bad|name",        "stream.txt:hidden",
+      "con.txt",     "a/LPT1",       "bad|name",        "stream.txt:hidden", "a\x81/escaped",
   };
   Text target = At("inside\\target");
   for (const char* name : names) {
