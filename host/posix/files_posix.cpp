@@ -184,19 +184,6 @@ File File::Open(const Text& path, Mode mode) {
   return fd < 0 ? File() : File(fd);
 }
 
-File::File(File&& other) noexcept : handle_(other.handle_) { other.handle_ = kNoHandle; }
-
-File& File::operator=(File&& other) noexcept {
-  if (this != &other) {
-    Close();
-    handle_ = other.handle_;
-    other.handle_ = kNoHandle;
-  }
-  return *this;
-}
-
-File::~File() { Close(); }
-
 void File::Close() {
   if (handle_ != kNoHandle) close(static_cast<int>(handle_));
   handle_ = kNoHandle;

@@ -100,19 +100,6 @@ File File::Open(const Text& path, Mode mode) {
   return File(reinterpret_cast<std::intptr_t>(handle));
 }
 
-File::File(File&& other) noexcept : handle_(other.handle_) { other.handle_ = kNoHandle; }
-
-File& File::operator=(File&& other) noexcept {
-  if (this != &other) {
-    Close();
-    handle_ = other.handle_;
-    other.handle_ = kNoHandle;
-  }
-  return *this;
-}
-
-File::~File() { Close(); }
-
 void File::Close() {
   if (handle_ != kNoHandle) CloseHandle(AsHandle(handle_));
   handle_ = kNoHandle;
