@@ -18,6 +18,11 @@ ScreenSize PrimaryScreenSize();
 using DateTime = platform::DateTime;
 DateTime CurrentDateTime();
 
+// The folder that holds the program file, without a trailing `\`.
+Text ProgramFolder();
+// Makes `folder` the process's current folder.
+bool SetCurrentFolder(const Text& folder);
+
 // Blocks the calling thread; negative counts as 0. No events are handled meanwhile.
 void SleepMs(int milliseconds);
 

@@ -100,6 +100,8 @@ void OpenLink(const Text& address) { OpenWithDesktop(address); }
 
 bool OpenInBrowser(const Text& address) { return OpenWithDesktop(address); }
 
+void OpenHyperlink(const Text& target) { OpenWithDesktop(IsMailAddress(target) ? "mailto:" + target : target); }
+
 bool RunCommand(const Text& command_line, bool wait) {
   std::vector<std::string> words;
   for (const auto& word : SplitCommandLine(command_line)) words.push_back(NativeWord(word));

@@ -82,6 +82,19 @@ ScreenSize PrimaryScreenSize() {
 
 DateTime CurrentDateTime() { return platform::LocalNow(); }
 
+Text ProgramFolder() {
+  char path[4096];
+  ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+  if (length <= 0) return {};
+  std::string native(path, static_cast<std::size_t>(length));
+  return posix::FromNative(native.substr(0, native.rfind('/')));
+}
+
+bool SetCurrentFolder(const Text& folder) {
+  std::string native = posix::ToNative(folder);
+  return !native.empty() && chdir(native.c_str()) == 0;
+}
+
 void SleepMs(int milliseconds) {
   if (milliseconds <= 0) return;
   struct timespec delay {milliseconds / 1000, (milliseconds % 1000) * 1000000L};

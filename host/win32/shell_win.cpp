@@ -3,6 +3,9 @@
 #include <oleauto.h>
 #include <shellapi.h>
 #include <shlobj.h>
+#include <shlwapi.h>
+
+#include <iterator>
 
 #include <vector>
 
@@ -98,6 +101,24 @@ bool OpenInBrowser(const Text& address) {
 }
 
 bool RunCommand(const Text& command_line, bool wait) { return StartProcess(win32::Widen(command_line), wait); }
+
+void OpenHyperlink(const Text& target) {
+  std::wstring wide = win32::Widen(IsMailAddress(target) ? "mailto:" + target : target);
+  auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  if (result > 32) return;
+  // The program registered for web pages, with the target in place of %1.
+  wchar_t command[2048];
+  DWORD size = static_cast<DWORD>(std::size(command));
+  if (FAILED(AssocQueryStringW(ASSOCF_NONE, ASSOCSTR_COMMAND, L".htm", L"open", command, &size))) return;
+  std::wstring line = command;
+  std::size_t at = line.find(L"%1");
+  if (at != std::wstring::npos) {
+    line.replace(at, 2, wide);
+  } else {
+    line += L" \"" + wide + L"\"";
+  }
+  StartProcess(line, false);
+}
 
 namespace platform {
 

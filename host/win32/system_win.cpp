@@ -57,6 +57,16 @@ ScreenSize PrimaryScreenSize() { return {GetSystemMetrics(SM_CXSCREEN), GetSyste
 
 DateTime CurrentDateTime() { return platform::LocalNow(); }
 
+Text ProgramFolder() {
+  std::wstring path(32768, L'\0');
+  DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+  path.resize(length);
+  std::size_t cut = path.find_last_of(L'\\');
+  return win32::Narrow(cut == std::wstring::npos ? std::wstring() : path.substr(0, cut));
+}
+
+bool SetCurrentFolder(const Text& folder) { return SetCurrentDirectoryW(win32::WinPath(folder).c_str()); }
+
 void SleepMs(int milliseconds) { Sleep(milliseconds > 0 ? static_cast<DWORD>(milliseconds) : 0); }
 
 }  // namespace host

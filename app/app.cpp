@@ -1,0 +1,24 @@
+#include "app/app.h"
+
+namespace app {
+void BindStartup(App& app);
+void BindMainWindow(App& app);
+void BindGameLocation(App& app);
+void BindGameWatch(App& app);
+}  // namespace app
+
+namespace extras {
+void BindBulletin(app::App& app);
+}  // namespace extras
+
+namespace app {
+
+void DefineWindows(App& app) {
+  BindStartup(app);
+  BindMainWindow(app);
+  BindGameLocation(app);
+  BindGameWatch(app);
+  extras::BindBulletin(app);
+}
+
+}  // namespace app

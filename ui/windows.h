@@ -1,0 +1,12 @@
+// The definitions of the program's windows.
+#pragma once
+
+#include "ui/definition.h"
+
+namespace ui::windows {
+
+extern const WindowDef kSplash;
+extern const WindowDef kMain;
+extern const WindowDef kBulletin;
+
+}  // namespace ui::windows
