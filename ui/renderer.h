@@ -26,7 +26,7 @@ class Renderer {
   virtual void Update(Window& window, int control, Property property) = 0;
 
   // A modal message box; the result is the pressed button's number minus one.
-  virtual int MessageBox(Window* owner, TextView text, TextView caption, unsigned style) = 0;
+  virtual int ShowMessage(Window* owner, TextView text, TextView caption, unsigned style) = 0;
   // The typed text when confirmed; nothing when cancelled.
   virtual std::optional<Text> AskText(Window* owner, TextView prompt, TextView caption, TextView initial) = 0;
   // Shows the open or save dialog; true and the chosen path in `fields.file_name` when confirmed.

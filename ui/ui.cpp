@@ -68,12 +68,12 @@ void Ui::Forget(Window& window) {
 }
 
 int Ui::ShowMessage(Window* owner, TextView text, TextView caption, unsigned style) {
-  return renderer_.MessageBox(owner, text, caption, style);
+  return renderer_.ShowMessage(owner, text, caption, style);
 }
 
 int Ui::ShowTaskMessage(TextView text, unsigned style, TextView caption) {
   if (!(style & style::kSystemModal)) style |= style::kTaskModal;
-  return renderer_.MessageBox(nullptr, text, caption.empty() ? TextView("信息：") : caption, style);
+  return renderer_.ShowMessage(nullptr, text, caption.empty() ? TextView("信息：") : caption, style);
 }
 
 bool Ui::AskText(TextView prompt, TextView caption, TextView initial, Text& text) {

@@ -67,7 +67,7 @@ void HeadlessRenderer::Update(Window& window, int control, Property property) {
   }
 }
 
-int HeadlessRenderer::MessageBox(Window* owner, TextView text, TextView caption, unsigned style) {
+int HeadlessRenderer::ShowMessage(Window* owner, TextView text, TextView caption, unsigned style) {
   int answer = DefaultAnswer(style);
   if (!message_answers.empty()) {
     answer = message_answers.front();

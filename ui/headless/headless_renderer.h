@@ -72,7 +72,7 @@ class HeadlessRenderer final : public Renderer {
   void BringToFront(Window& window) override;
   void Destroy(Window& window) override;
   void Update(Window& window, int control, Property property) override;
-  int MessageBox(Window* owner, TextView text, TextView caption, unsigned style) override;
+  int ShowMessage(Window* owner, TextView text, TextView caption, unsigned style) override;
   std::optional<Text> AskText(Window* owner, TextView prompt, TextView caption, TextView initial) override;
   bool ChooseFile(Window* owner, FileDialogFields& fields) override;
   bool RegisterDropTarget(Window& window) override;
