@@ -61,6 +61,7 @@ struct ControlDef {
   bool group = false;        // starts a new group of radio buttons
   bool hand_cursor = false;
   bool multiline = false;
+  bool centered = false;     // labels: text centred in the control
   bool bold = false;
   Color text_color = kNoColor;
   Color back_color = kNoColor;

@@ -133,7 +133,7 @@ TEST_F(AppTest, QrCodeShowsOverItsHotSpot) {
 
 TEST_F(AppTest, LampShowsWhetherTheGameRuns) {
   Start();
-  EXPECT_EQ(Main("jiance1").back_color(), ui::kNoColor);  // until the first tick
+  EXPECT_EQ(Main("jiance1").back_color(), ui::Rgb(255, 0, 0));  // the definition's colour until the first tick
   screen.FireTimer(Main(), "game");
   EXPECT_EQ(Main("jiance1").back_color(), ui::Rgb(255, 0, 0));
   env.running.insert("mat.exe");

@@ -36,9 +36,10 @@ constexpr ControlDef kControls[] = {
     {.name = "yinxiao", .kind = K::kEdit, .x = 144, .y = 333, .width = 72, .height = 22, .caption = "默认音效",
      .enabled = false},
     {.name = "进度条1", .kind = K::kProgress, .x = 8, .y = 363, .width = 208, .height = 22},
+    // Centred, so that the lamp over its leading blanks leaves the words free.
     {.name = "h1", .kind = K::kLabel, .x = 17, .y = 393, .width = 199, .height = 20,
-     .caption = "   反恐行动游戏运行监测"},
-    {.name = "jiance1", .kind = K::kLabel, .x = 28, .y = 398, .width = 20, .height = 11},
+     .caption = "   反恐行动游戏运行监测", .centered = true},
+    {.name = "jiance1", .kind = K::kLabel, .x = 28, .y = 398, .width = 20, .height = 11, .back_color = kRed},
     {.name = "按钮1", .kind = K::kButton, .x = 10, .y = 424, .width = 100, .height = 32, .caption = "升级检测"},
     {.name = "BJ4", .kind = K::kButton, .x = 116, .y = 424, .width = 100, .height = 32, .caption = "使用帮助"},
     {.name = "BJ5", .kind = K::kButton, .x = 10, .y = 464, .width = 100, .height = 32, .caption = "分享歌曲"},
@@ -318,7 +319,7 @@ constexpr ControlDef kControls[] = {
     // Footer and components without a window.
     {.name = "标签10", .kind = K::kLabel, .x = -1, .y = 511, .width = 848, .height = 24,
      .caption = "徽光坊 · 反恐行动效果定制工具    技术支持：云舟    程序编译：石竹    永久免费，请勿用于商业用途",
-     .text_color = kWhite},
+     .centered = true, .text_color = kWhite},
     {.name = "编辑框2", .kind = K::kEdit, .x = 0, .y = 0, .width = 10, .height = 10, .visible = false},
     {.name = "列表框1", .kind = K::kListBox, .x = 0, .y = 0, .width = 10, .height = 10, .visible = false},
     {.name = "拖放对象1", .kind = K::kDropTarget},

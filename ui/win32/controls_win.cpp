@@ -29,7 +29,9 @@ Native NativeFor(const ControlDef& def) {
       return {WC_EDITW, static_cast<DWORD>(WS_BORDER | WS_TABSTOP |
                                            (def.multiline ? ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL : ES_AUTOHSCROLL))};
     case ControlKind::kLabel:
-      return {WC_STATICW, static_cast<DWORD>(SS_NOTIFY | (def.multiline ? SS_LEFT : SS_LEFTNOWORDWRAP))};
+      return {WC_STATICW, static_cast<DWORD>(SS_NOTIFY | (def.centered    ? SS_CENTER | SS_CENTERIMAGE
+                                                          : def.multiline ? SS_LEFT
+                                                                          : SS_LEFTNOWORDWRAP))};
     case ControlKind::kLink: return {WC_STATICW, SS_NOTIFY | SS_LEFTNOWORDWRAP};
     case ControlKind::kPicture: return {WC_STATICW, SS_NOTIFY | SS_OWNERDRAW};
     case ControlKind::kProgress: return {PROGRESS_CLASSW, PBS_SMOOTH};
@@ -75,6 +77,27 @@ void CreateTitleButtons(NativeWindow& native, HINSTANCE instance) {
   };
   native.minimize = make(L"最小化", width - 60, 10);
   native.close = make(L"关闭", width - 31, 11);
+}
+
+// New children go below their siblings, so an earlier control would hide a
+// later one over it (the lamp over its caption, the preview over the browser).
+// Raising just those keeps the tab order of everything else.
+void RaiseOverlappingControls(NativeWindow& native) {
+  for (std::size_t i = 0; i < native.controls.size(); ++i) {
+    HWND later = native.controls[i];
+    if (!later) continue;
+    RECT later_rect, earlier_rect, overlap;
+    GetWindowRect(later, &later_rect);
+    for (std::size_t j = 0; j < i; ++j) {
+      HWND earlier = native.controls[j];
+      if (!earlier || GetParent(earlier) != GetParent(later)) continue;
+      GetWindowRect(earlier, &earlier_rect);
+      if (IntersectRect(&overlap, &later_rect, &earlier_rect)) {
+        SetWindowPos(later, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        break;
+      }
+    }
+  }
 }
 
 }  // namespace
@@ -141,6 +164,7 @@ void CreateControls(NativeWindow& native, HINSTANCE instance) {
     }
     if (state.visible) ShowWindow(hwnd, SW_SHOWNA);
   }
+  RaiseOverlappingControls(native);
 }
 
 void ApplyProperty(NativeWindow& native, int index, Property property) {

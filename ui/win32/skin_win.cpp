@@ -70,8 +70,17 @@ void DrawButton(const DRAWITEMSTRUCT& item, bool bold) {
   SelectObject(dc, old_pen);
   DeleteObject(pen);
   if (pressed) OffsetRect(&rect, 1, 1);
-  DrawText(dc, WindowText(item.hwndItem), rect, disabled ? RGB(225, 232, 225) : kWhite, ControlFont(bold),
-           DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  // A caption wider than the button wraps, centred as a block.
+  const std::wstring caption = WindowText(item.hwndItem);
+  HGDIOBJ old_font = SelectObject(dc, ControlFont(bold));
+  RECT measure{0, 0, rect.right - rect.left - 6, 0};
+  DrawTextW(dc, caption.c_str(), -1, &measure, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+  SelectObject(dc, old_font);
+  RECT text = rect;
+  InflateRect(&text, -3, 0);
+  text.top += (rect.bottom - rect.top - measure.bottom) / 2;
+  DrawText(dc, caption, text, disabled ? RGB(225, 232, 225) : kWhite, ControlFont(bold),
+           DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
   if (item.itemState & ODS_FOCUS) {
     RECT focus = item.rcItem;
     InflateRect(&focus, -3, -3);
