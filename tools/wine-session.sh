@@ -26,6 +26,13 @@ start_wine_session() {
   # The server and the services the first start launches must not hold our pipes.
   "$WINESERVER" -p >/dev/null 2>&1 </dev/null &
   "$WINE" wineboot >/dev/null 2>&1 </dev/null || true
+  # A Wine desktop of the display's size draws window frames and captions the
+  # Windows way, also where no window manager runs (Xvfb).
+  local size
+  size=$(xdpyinfo 2>/dev/null | awk '/dimensions:/ {print $2; exit}')
+  "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null || true
+  "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "${size:-1280x800}" /f \
+    >/dev/null 2>&1 </dev/null || true
 }
 
 stop_wine_session() {
