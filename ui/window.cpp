@@ -67,6 +67,11 @@ void Control::set_text(TextView text) {
   }
 }
 
+void Control::TextTyped(TextView text) {
+  state().text = Text(text);
+  window_->ui().Dispatch(*window_, index_, Event::kTextChanged);
+}
+
 void Control::set_visible(bool visible) {
   state().visible = visible;
   Changed(Property::kVisible);

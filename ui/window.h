@@ -76,6 +76,8 @@ class Control {
 
   const Text& text() const { return state().text; }
   void set_text(TextView text);
+  // For renderers: the user typed this; the screen shows it already.
+  void TextTyped(TextView text);
   bool visible() const { return state().visible; }
   void set_visible(bool visible);
   bool enabled() const { return state().enabled; }

@@ -133,7 +133,7 @@ bool HeadlessRenderer::Click(Window& window, std::string_view name) {
 bool HeadlessRenderer::Type(Window& window, std::string_view name, TextView text) {
   Control control = window[name];
   if (!control.enabled() || !control.visible()) return false;
-  control.set_text(text);
+  control.TextTyped(text);
   return true;
 }
 

@@ -97,14 +97,12 @@ bool HandleCommand(NativeWindow& native, HWND parent, UINT message, WPARAM wpara
           break;
         case ControlKind::kEdit:
           if (code == EN_CHANGE && GetPropW(child, L"huiguang.setting") == nullptr) {
-            // The user typed: the model learns the text, which reports the change.
+            // The user typed: the model learns the text and reports the change.
             int length = GetWindowTextLengthW(child);
             std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
             GetWindowTextW(child, wide.data(), length + 1);
             wide.resize(static_cast<std::size_t>(length));
-            SetPropW(child, L"huiguang.setting", reinterpret_cast<HANDLE>(1));
-            control.set_text(host::win32::Narrow(wide));
-            RemovePropW(child, L"huiguang.setting");
+            control.TextTyped(host::win32::Narrow(wide));
           }
           break;
         case ControlKind::kComboBox:
