@@ -29,7 +29,7 @@ start_wine_session() {
   # A Wine desktop of the display's size draws window frames and captions the
   # Windows way, also where no window manager runs (Xvfb).
   local size
-  size=$(xdpyinfo 2>/dev/null | awk '/dimensions:/ {print $2; exit}')
+  size=$(xdpyinfo 2>/dev/null | awk '/dimensions:/ {print $2}' | head -n 1)
   "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null || true
   "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "${size:-1280x800}" /f \
     >/dev/null 2>&1 </dev/null || true

@@ -28,8 +28,12 @@ struct ScratchFolder {
   ScratchFolder() {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
-    text = host::win32::Narrow(temp) + "huiguang-test-" + std::to_string(GetCurrentProcessId());
-    host::MakeFolder(text);
+    // Wine reuses small process ids from run to run, so the clock makes the name unique.
+    const host::Text base = host::win32::Narrow(temp) + "huiguang-test-" + std::to_string(GetCurrentProcessId()) + "-";
+    for (unsigned long long stamp = GetTickCount64();; ++stamp) {
+      text = base + std::to_string(stamp);
+      if (host::MakeFolder(text)) break;
+    }
   }
   ~ScratchFolder() {
     MakeWritable(text);

@@ -47,8 +47,11 @@ RECT Bounds(const ControlState& state, const ControlDef& def) {
   return {state.left, state.top, state.left + def.width, state.top + def.height};
 }
 
-// Seven 80 x 80 tabs spread evenly over the bar.
-void CreateTabBar(NativeWindow& native, const ControlDef& def, HINSTANCE instance) {
+// The bar is a container window; its seven 80 x 80 tabs are buttons spread
+// evenly over it, so automation finds each tab by its caption.
+HWND CreateTabBar(NativeWindow& native, const ControlDef& def, int id, HINSTANCE instance) {
+  HWND bar = CreatePage(native.hwnd, {def.x, def.y, def.x + def.width, def.y + def.height}, instance, L"");
+  SetWindowLongPtrW(bar, GWLP_ID, id);
   std::vector<Text> captions;
   Text rest(def.caption);
   for (std::size_t cut; (cut = rest.find('|')) != Text::npos; rest = rest.substr(cut + 1)) {
@@ -59,12 +62,12 @@ void CreateTabBar(NativeWindow& native, const ControlDef& def, HINSTANCE instanc
   const int gap = (def.width - count * 80) / (count + 1);
   for (int i = 0; i < count; ++i) {
     HWND tab = CreateWindowExW(0, WC_BUTTONW, host::win32::Widen(captions[static_cast<std::size_t>(i)]).c_str(),
-                               WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, def.x + gap + i * (80 + gap), def.y + 4, 80,
-                               80, native.hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + i)), instance,
-                               nullptr);
+                               WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, gap + i * (80 + gap), 4, 80, 80, bar,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + i)), instance, nullptr);
     SendMessageW(tab, WM_SETFONT, reinterpret_cast<WPARAM>(TabFont()), FALSE);
     native.tabs.push_back(tab);
   }
+  return bar;
 }
 
 void CreateTitleButtons(NativeWindow& native, HINSTANCE instance) {
@@ -118,7 +121,6 @@ void CreateControls(NativeWindow& native, HINSTANCE instance) {
   // The pages of the tab control come first, so their controls have a parent.
   for (int i = 0; i < window.control_count(); ++i) {
     const ControlDef& control = def.controls[static_cast<std::size_t>(i)];
-    if (control.kind == ControlKind::kTabBar) CreateTabBar(native, control, instance);
     if (control.kind != ControlKind::kTabControl || !native.pages.empty()) continue;
     RECT rect = Bounds(window.state(i), control);
     Text names(control.caption);
@@ -142,6 +144,8 @@ void CreateControls(NativeWindow& native, HINSTANCE instance) {
     HWND hwnd = nullptr;
     if (control.kind == ControlKind::kBrowser) {
       hwnd = CreateBrowser(parent, rect, id, instance);
+    } else if (control.kind == ControlKind::kTabBar) {
+      hwnd = CreateTabBar(native, control, id, instance);
     } else {
       Native kind = NativeFor(control);
       if (!kind.class_name) continue;  // a component without a window
