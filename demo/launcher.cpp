@@ -41,7 +41,7 @@ LRESULT CALLBACK LauncherProcedure(HWND window, UINT message, WPARAM wparam, LPA
     case WM_CREATE:
       demo::AddControl(window, L"STATIC",
                        L"反恐行动 · 演示客户端\r\n\r\n"
-                       L"这是徽光坊附带的演示游戏：把它当作真正的游戏，试用徽光坊的各项功能。",
+                       L"这是徽光坊附带的演示游戏。\r\n把它当作真正的游戏，试用徽光坊的各项功能。",
                        SS_LEFT, 16, 16, 328, 72, 0);
       demo::AddControl(window, L"BUTTON", L"开始游戏", WS_TABSTOP | BS_DEFPUSHBUTTON, 124, 100, 112, 34,
                        kPlayButton);

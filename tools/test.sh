@@ -25,6 +25,10 @@ win_results="Z:$(echo "$results/win64/" | tr / '\\')"
 GTEST_OUTPUT="xml:$win_results" ctest --test-dir build/win64 --output-on-failure ||
   record "Windows suites under Wine exited with failure" FAIL
 
+# The real program driven through its windows under Wine, on the demo game.
+HUIGUANG_WINE_SESSION=1 E2E_RESULTS="$results/e2e" tests/e2e/run-e2e.sh ||
+  record "end-to-end run under Wine exited with failure" FAIL
+
 if [ -x tools/fuzz-zip.sh ]; then
   tools/fuzz-zip.sh "${FUZZ_SECONDS:-60}" && record "ZIP reader fuzzing" PASS || record "ZIP reader fuzzing" FAIL
 fi
