@@ -7,6 +7,11 @@ void BindGameLocation(App& app);
 void BindGameWatch(App& app);
 }  // namespace app
 
+namespace packs {
+void BindKillIcons(app::App& app);
+void BindSounds(app::App& app);
+}  // namespace packs
+
 namespace extras {
 void BindBulletin(app::App& app);
 }  // namespace extras
@@ -18,6 +23,8 @@ void DefineWindows(App& app) {
   BindMainWindow(app);
   BindGameLocation(app);
   BindGameWatch(app);
+  packs::BindKillIcons(app);
+  packs::BindSounds(app);
   extras::BindBulletin(app);
 }
 

@@ -23,6 +23,9 @@ enum class Picture : std::uint8_t {
   kTab1, kTab2, kTab3, kTab4, kTab5, kTab6, kTab7,
   kQrCode,
   kAppIcon,
+  // Previews of the kill-icon sets and of the gate effect (203 x 176).
+  kPreviewT2, kPreviewT3, kPreviewT4, kPreviewT5, kPreviewT6, kPreviewT7, kPreviewT8,
+  kPreviewT9, kPreviewT10, kPreviewT12, kPreviewT13, kPreviewWorldCup, kPreviewGate,
 };
 
 enum class ControlKind : std::uint8_t {

@@ -39,6 +39,8 @@ inline constexpr std::string_view kForumSearch = "https://search.huiguang.exampl
 inline constexpr std::string_view kShareQzone = "https://share.example/qzone?url=https://huiguang.example/";
 inline constexpr std::string_view kShareTencent = "https://share.example/tencent?url=https://huiguang.example/";
 inline constexpr std::string_view kShareSina = "https://share.example/sina?url=https://huiguang.example/";
+inline constexpr std::string_view kShareWorldCup =
+    "https://share.example/sina?url=https://huiguang.example/&title=徽光坊世界杯击杀图标&pic=https://huiguang.example/img/worldcup.jpg";
 inline constexpr std::string_view kLicence = "https://creativecommons.org/licenses/by-nc-sa/3.0/cn/";
 
 }  // namespace ui::links

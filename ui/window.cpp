@@ -54,11 +54,11 @@ const ControlDef& Control::def() const { return window_->def().controls[static_c
 
 ControlState& Control::state() const { return window_->state(index_); }
 
-void Control::Changed(Property property) {
+void Control::Changed(Property property) const {
   if (window_->native) window_->ui().renderer().Update(*window_, index_, property);
 }
 
-void Control::set_text(TextView text) {
+void Control::set_text(TextView text) const {
   state().text = Text(text);
   Changed(Property::kText);
   // An edit box reports every change of its text, whoever made it.
@@ -67,22 +67,22 @@ void Control::set_text(TextView text) {
   }
 }
 
-void Control::TextTyped(TextView text) {
+void Control::TextTyped(TextView text) const {
   state().text = Text(text);
   window_->ui().Dispatch(*window_, index_, Event::kTextChanged);
 }
 
-void Control::set_visible(bool visible) {
+void Control::set_visible(bool visible) const {
   state().visible = visible;
   Changed(Property::kVisible);
 }
 
-void Control::set_enabled(bool enabled) {
+void Control::set_enabled(bool enabled) const {
   state().enabled = enabled;
   Changed(Property::kEnabled);
 }
 
-void Control::set_ticked(bool ticked) {
+void Control::set_ticked(bool ticked) const {
   state().ticked = ticked;
   Changed(Property::kTicked);
   if (!ticked || def().kind != ControlKind::kRadio) return;
@@ -111,50 +111,50 @@ void Control::set_ticked(bool ticked) {
   }
 }
 
-void Control::set_text_color(Color color) {
+void Control::set_text_color(Color color) const {
   state().text_color = color;
   Changed(Property::kTextColor);
 }
 
-void Control::set_back_color(Color color) {
+void Control::set_back_color(Color color) const {
   state().back_color = color;
   Changed(Property::kBackColor);
 }
 
-void Control::set_picture(Picture picture) {
+void Control::set_picture(Picture picture) const {
   state().picture = picture;
   Changed(Property::kPicture);
 }
 
-void Control::set_progress(int value) {
+void Control::set_progress(int value) const {
   state().progress = value < 0 ? 0 : value > 100 ? 100 : value;
   Changed(Property::kProgress);
 }
 
-void Control::set_current_page(int page) {
+void Control::set_current_page(int page) const {
   state().current_page = page;
   Changed(Property::kCurrentPage);
 }
 
-void Control::set_current_item(int item) {
+void Control::set_current_item(int item) const {
   state().current_item = item;
   Changed(Property::kCurrentItem);
 }
 
-void Control::set_position(int left, int top) {
+void Control::set_position(int left, int top) const {
   state().left = left;
   state().top = top;
   Changed(Property::kPosition);
 }
 
-void Control::set_timer_period(int milliseconds) {
+void Control::set_timer_period(int milliseconds) const {
   if (milliseconds < 0) milliseconds = 0;
   if (state().timer_period == milliseconds) return;
   state().timer_period = milliseconds;
   Changed(Property::kTimerPeriod);
 }
 
-void Control::Navigate(TextView address) {
+void Control::Navigate(TextView address) const {
   state().address = Text(address);
   Changed(Property::kBrowserAddress);
 }
@@ -164,7 +164,7 @@ Text Control::BrowserTitle() const {
   return window_->ui().renderer().BrowserTitle(*window_, index_);
 }
 
-void Control::set_accept_files(bool accept) {
+void Control::set_accept_files(bool accept) const {
   state().accept_files = accept;
   Changed(Property::kAcceptFiles);
 }

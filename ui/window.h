@@ -75,41 +75,41 @@ class Control {
   Window& window() const { return *window_; }
 
   const Text& text() const { return state().text; }
-  void set_text(TextView text);
+  void set_text(TextView text) const;
   // For renderers: the user typed this; the screen shows it already.
-  void TextTyped(TextView text);
+  void TextTyped(TextView text) const;
   bool visible() const { return state().visible; }
-  void set_visible(bool visible);
+  void set_visible(bool visible) const;
   bool enabled() const { return state().enabled; }
-  void set_enabled(bool enabled);
+  void set_enabled(bool enabled) const;
   bool ticked() const { return state().ticked; }
-  void set_ticked(bool ticked);
+  void set_ticked(bool ticked) const;
   Color text_color() const { return state().text_color; }
-  void set_text_color(Color color);
+  void set_text_color(Color color) const;
   Color back_color() const { return state().back_color; }
-  void set_back_color(Color color);
+  void set_back_color(Color color) const;
   Picture picture() const { return state().picture; }
-  void set_picture(Picture picture);
+  void set_picture(Picture picture) const;
   int progress() const { return state().progress; }
-  void set_progress(int value);
+  void set_progress(int value) const;
   int current_page() const { return state().current_page; }
-  void set_current_page(int page);
+  void set_current_page(int page) const;
   int current_item() const { return state().current_item; }
-  void set_current_item(int item);
-  void set_position(int left, int top);
+  void set_current_item(int item) const;
+  void set_position(int left, int top) const;
   int timer_period() const { return state().timer_period; }
   // Restarts a timer with the period; 0 or less stops it; the same period changes nothing.
-  void set_timer_period(int milliseconds);
+  void set_timer_period(int milliseconds) const;
   const Text& address() const { return state().address; }
-  void Navigate(TextView address);
+  void Navigate(TextView address) const;
   Text BrowserTitle() const;
   bool accept_files() const { return state().accept_files; }
-  void set_accept_files(bool accept);
-  FileDialogFields& dialog() { return state().dialog; }
+  void set_accept_files(bool accept) const;
+  FileDialogFields& dialog() const { return state().dialog; }
 
  private:
   ControlState& state() const;
-  void Changed(Property property);
+  void Changed(Property property) const;
 
   Window* window_;
   int index_;

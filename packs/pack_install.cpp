@@ -1,0 +1,154 @@
+#include "packs/pack_install.h"
+
+#include <algorithm>
+
+#include "app/game_location.h"
+#include "host/files.h"
+#include "host/zip.h"
+
+namespace packs {
+namespace schedules {
+namespace {
+
+using K = InstallStep::Kind;
+
+constexpr InstallStep kTwoArchiveSteps[] = {
+    {K::kProgress, 20}, {K::kCopy, 1},    {K::kSleep, 50},    {K::kProgress, 30}, {K::kCopy, 2},
+    {K::kSleep, 50},    {K::kProgress, 45}, {K::kExtract, 1}, {K::kSleep, 100},   {K::kProgress, 70},
+    {K::kExtract, 2},   {K::kSleep, 500}, {K::kDelete, 1},    {K::kSleep, 50},    {K::kProgress, 80},
+    {K::kDelete, 2},    {K::kProgress, 100},
+};
+
+// No pause between the copy and the extraction.
+constexpr InstallStep kOneArchiveSteps[] = {
+    {K::kProgress, 20}, {K::kCopy, 1}, {K::kProgress, 50}, {K::kExtract, 1},
+    {K::kSleep, 500},   {K::kDelete, 1}, {K::kProgress, 100},
+};
+
+// Twenty loose textures in four groups of five, then the readme.
+constexpr InstallStep kLooseSteps[] = {
+    {K::kProgress, 0},  {K::kCopy, 1},  {K::kCopy, 2},  {K::kCopy, 3},  {K::kCopy, 4},  {K::kCopy, 5},
+    {K::kSleep, 100},   {K::kProgress, 25}, {K::kCopy, 6}, {K::kCopy, 7},  {K::kCopy, 8},  {K::kCopy, 9},
+    {K::kCopy, 10},     {K::kSleep, 100}, {K::kProgress, 50}, {K::kCopy, 11}, {K::kCopy, 12}, {K::kCopy, 13},
+    {K::kCopy, 14},     {K::kCopy, 15}, {K::kSleep, 100}, {K::kProgress, 75}, {K::kCopy, 16}, {K::kCopy, 17},
+    {K::kCopy, 18},     {K::kCopy, 19}, {K::kCopy, 20}, {K::kSleep, 100}, {K::kCopy, 21}, {K::kProgress, 100},
+};
+
+}  // namespace
+
+const Schedule kTwoArchives = kTwoArchiveSteps;
+const Schedule kOneArchive = kOneArchiveSteps;
+const Schedule kLoose = kLooseSteps;
+
+}  // namespace schedules
+
+namespace {
+
+// What went wrong on the way, in the order it happened, each said once.
+class Problems {
+ public:
+  void Add(Text problem) {
+    if (std::find(list_.begin(), list_.end(), problem) == list_.end()) list_.push_back(std::move(problem));
+  }
+  bool empty() const { return list_.empty(); }
+  Text Describe() const {
+    Text text = "效果没有完整保存：";
+    for (const Text& problem : list_) text += "\r\n" + problem;
+    return text + "\r\n\r\n请先关闭游戏，再以管理员身份运行徽光坊后重试；如果仍然失败，请重新安装徽光坊。";
+  }
+
+ private:
+  std::vector<Text> list_;
+};
+
+Text FileName(const Text& archive) { return archive.substr(archive.find_first_not_of('\\')); }
+
+void Show(app::App& app, const PackSpec& spec, std::string_view text, std::string_view caption, unsigned style) {
+  if (spec.owner) {
+    app.ui.ShowMessage(spec.owner, text, caption, style);
+  } else {
+    app.ui.ShowTaskMessage(text, style, caption);
+  }
+}
+
+bool SourcesPresent(app::App& app, const PackSpec& spec) {
+  const std::size_t checked = std::min(spec.checked_files.value_or(spec.files.size()), spec.files.size());
+  for (std::size_t i = 0; i < checked; ++i) {
+    if (!host::FileExists(app.run_dir + spec.files[i].source)) return false;
+  }
+  return true;
+}
+
+void Prepare(app::App& app, const PackSpec& spec, Problems& problems) {
+  const bool exists = host::FolderExists(spec.target);
+  if (spec.preparation == Preparation::kRecreate && exists) {
+    host::RemoveFolderTree(spec.target);
+    app.env.SleepMs(50);
+  }
+  if (spec.preparation == Preparation::kRecreate || !exists) {
+    host::MakeFolder(spec.target);
+    app.env.SleepMs(50);
+  }
+  if (!host::FolderExists(spec.target)) problems.Add("无法在游戏文件夹里创建 " + spec.target);
+}
+
+void RunSchedule(app::App& app, const PackSpec& spec, Problems& problems) {
+  std::vector<bool> copied(spec.files.size() + 1, false);
+  for (const InstallStep& step : spec.schedule) {
+    const auto file = static_cast<std::size_t>(step.value - 1);
+    switch (step.kind) {
+      case InstallStep::Kind::kProgress: spec.progress_bar.set_progress(step.value); break;
+      case InstallStep::Kind::kSleep: app.env.SleepMs(step.value); break;
+      case InstallStep::Kind::kCopy:
+        copied[file] =
+            host::CopyFileOver(app.run_dir + spec.files[file].source, spec.target + spec.files[file].archive);
+        if (!copied[file] && !spec.files[file].cosmetic) problems.Add("无法把效果文件复制到游戏文件夹：" + FileName(spec.files[file].archive));
+        break;
+      case InstallStep::Kind::kExtract:
+        // A copy that failed has said so already.
+        if (host::ExtractZip(spec.target + spec.files[file].archive, spec.target) != 1 && copied[file]) {
+          problems.Add("无法解压效果文件（文件可能已损坏）：" + FileName(spec.files[file].archive));
+        }
+        break;
+      case InstallStep::Kind::kDelete:
+        if (!host::RemoveFile(spec.target + spec.files[file].archive) &&
+            host::FileExists(spec.target + spec.files[file].archive)) {
+          problems.Add("无法删除游戏文件夹里的临时文件：" + FileName(spec.files[file].archive));
+        }
+        break;
+    }
+  }
+}
+
+}  // namespace
+
+void PackInstall(app::App& app, const PackSpec& spec) {
+  if (spec.location_check && !app::GameChosen(app)) {
+    Show(app, spec, spec.location_check->text, spec.location_check->caption, spec.location_check->style);
+    return;
+  }
+  if (spec.bar_shown_only_while_installing) spec.progress_bar.set_visible(true);
+  if (spec.opening_progress) spec.progress_bar.set_progress(*spec.opening_progress);
+
+  // The pack must be all there before anything in the game is emptied.
+  if (!SourcesPresent(app, spec)) {
+    ui::Window& window = spec.progress_bar.window();
+    if (spec.failure_untick) window[*spec.failure_untick].set_ticked(false);
+    if (spec.failure_disable) window[*spec.failure_disable].set_enabled(false);
+    if (spec.failure) Show(app, spec, spec.failure->text, spec.failure->caption, spec.failure->style);
+    return;
+  }
+
+  Problems problems;
+  Prepare(app, spec, problems);
+  RunSchedule(app, spec, problems);
+  if (problems.empty()) {
+    Show(app, spec, spec.success.text, spec.success.caption, spec.success.style);
+  } else {
+    Show(app, spec, problems.Describe(), "徽光坊提示", ui::style::kWarning);
+  }
+  spec.progress_bar.set_progress(0);
+  if (spec.bar_shown_only_while_installing) spec.progress_bar.set_visible(false);
+}
+
+}  // namespace packs
