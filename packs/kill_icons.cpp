@@ -151,8 +151,12 @@ PackSpec LooseSpec(app::App& app, ui::Window& main, const KillIconSet& set) {
   spec.schedule = schedules::kLoose;
   spec.files.clear();
   for (std::size_t n = 1; n <= kLooseTextureNames.size(); ++n) {
-    spec.files.push_back({"\\tagvox.com\\b" + std::to_string(n) + ".ini",
-                          "\\" + Text(kLooseTextureNames[n - 1])});
+    Text source = "\\tagvox.com\\b";
+    source += std::to_string(n);
+    source += ".ini";
+    Text texture = "\\";
+    texture += kLooseTextureNames[n - 1];
+    spec.files.push_back({source, texture});
   }
   spec.checked_files = spec.files.size();
   spec.files.push_back({Text(kReadme), "\\readme.txt", true});
