@@ -10,6 +10,8 @@ void BindGameWatch(App& app);
 namespace packs {
 void BindKillIcons(app::App& app);
 void BindSounds(app::App& app);
+void BindDeveloperMode(app::App& app);
+void BindInstallerWindows(app::App& app);
 }  // namespace packs
 
 namespace extras {
@@ -25,6 +27,8 @@ void DefineWindows(App& app) {
   BindGameWatch(app);
   packs::BindKillIcons(app);
   packs::BindSounds(app);
+  packs::BindDeveloperMode(app);
+  packs::BindInstallerWindows(app);
   extras::BindBulletin(app);
 }
 

@@ -26,6 +26,8 @@ enum class Picture : std::uint8_t {
   // Previews of the kill-icon sets and of the gate effect (203 x 176).
   kPreviewT2, kPreviewT3, kPreviewT4, kPreviewT5, kPreviewT6, kPreviewT7, kPreviewT8,
   kPreviewT9, kPreviewT10, kPreviewT12, kPreviewT13, kPreviewWorldCup, kPreviewGate,
+  kGateBackground,         // 496 x 368
+  kSoundPluginBackground,  // 496 x 368
 };
 
 enum class ControlKind : std::uint8_t {
@@ -82,6 +84,7 @@ struct WindowDef {
   int width = 0, height = 0;
   std::span<const ControlDef> controls;
   Picture background = Picture::kNone;
+  int background_top = 0;  // where the background picture starts, below the title
   bool skinned = true;     // the skin's title area and colours; false: a bare popup
   bool title_bar = true;
 };

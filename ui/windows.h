@@ -8,5 +8,8 @@ namespace ui::windows {
 extern const WindowDef kSplash;
 extern const WindowDef kMain;
 extern const WindowDef kBulletin;
+extern const WindowDef kDeveloper;
+extern const WindowDef kGate;
+extern const WindowDef kSoundPlugin;
 
 }  // namespace ui::windows

@@ -73,7 +73,8 @@ HWND CreateTabBar(NativeWindow& native, const ControlDef& def, int id, HINSTANCE
 void CreateTitleButtons(NativeWindow& native, HINSTANCE instance) {
   const int width = native.model->def().width;
   auto make = [&](const wchar_t* caption, int x, int id) {
-    HWND button = CreateWindowExW(0, WC_BUTTONW, caption, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, x, 2, 26, 22,
+    const int height = TitleHeight(native.model->def()) - 4;
+    HWND button = CreateWindowExW(0, WC_BUTTONW, caption, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, x, 2, 26, height,
                                   native.hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
     SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont(true)), FALSE);
     return button;

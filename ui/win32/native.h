@@ -12,6 +12,8 @@ namespace ui::win32 {
 
 inline constexpr int kFirstControlId = 1000;
 inline constexpr int kTitleHeight = 28;  // the skin's title strip of skinned windows
+// The title strip of a window: above its background picture when that starts lower.
+inline int TitleHeight(const WindowDef& def) { return def.background_top > 0 ? def.background_top : kTitleHeight; }
 inline constexpr UINT kDestroyLater = WM_APP + 1;
 
 struct NativeWindow {

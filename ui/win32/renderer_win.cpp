@@ -170,7 +170,7 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpara
       POINT point{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
       ScreenToClient(hwnd, &point);
       const WindowDef& def = native->model->def();
-      int strip = def.title_bar ? kTitleHeight : (def.skinned ? 24 : 0);
+      int strip = def.title_bar ? TitleHeight(def) : (def.skinned ? 24 : 0);
       if (point.y >= 0 && point.y < strip) return HTCAPTION;
       break;
     }

@@ -159,7 +159,8 @@ HBRUSH BackgroundBrushFor(NativeWindow& native, HWND child, HDC dc) {
   auto& brush = brushes[picture];
   if (!brush) brush = CreatePatternBrush(bitmap);
   POINT offset = OffsetInWindow(native, child);
-  SetBrushOrgEx(dc, -offset.x, -offset.y, nullptr);
+  const int top = native.model ? native.model->def().background_top : 0;
+  SetBrushOrgEx(dc, -offset.x, top - offset.y, nullptr);
   return brush;
 }
 
@@ -172,8 +173,14 @@ void PaintBackground(NativeWindow& native, HWND surface, HDC dc) {
   if (!def.skinned) return;
   if (def.title_bar) {
     // The title strip: the program's icon and the caption in white.
-    DrawIconEx(dc, 8, 6, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)), 16, 16, 0, nullptr, DI_NORMAL);
-    RECT title{30, 0, rect.right - 70, kTitleHeight};
+    const int height = TitleHeight(def);
+    if (def.background_top > 0) {
+      RECT strip{0, 0, rect.right, height};
+      FillGradient(dc, strip, RGB(40, 100, 44), kDeepGreen);
+    }
+    DrawIconEx(dc, 8, (height - 16) / 2, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)), 16, 16, 0,
+               nullptr, DI_NORMAL);
+    RECT title{30, 0, rect.right - 70, height};
     DrawText(dc, host::win32::Widen(def.caption), title, kWhite, TitleFont(), DT_LEFT | DT_VCENTER | DT_SINGLELINE);
   } else {
     // A popup without a title: a dark strip along its top, and a frame.
