@@ -306,6 +306,206 @@ make_app_ico() {
   im "$out/app_icon.png" "$tmp/ico48.png" "$tmp/ico32.png" "$tmp/ico16.png" "$dst"
 }
 
+# --- installer window backgrounds ---------------------------------------------
+# Both are 496x368 under a 24 px title strip; the window shows y 0-363.
+
+# Soft mask, white with black holes round the given boxes, for keeping busy
+# layers away from controls.
+calm_mask() { # width height file x0,y0,x1,y1 ...
+  local w=$1 h=$2 file=$3 box args=()
+  shift 3
+  for box in "$@"; do args+=(-draw "roundrectangle ${box//,/ } 6,6"); done
+  im -size "${w}x${h}" xc:white -fill black -stroke none "${args[@]}" -blur 0x5 -alpha copy "$file"
+}
+
+# Points from a fixed-seed Park-Miller generator (exact in any awk): x y r per line.
+dust() { # count seed x0 y0 x1 y1 rmax
+  awk -v n="$1" -v s="$2" -v x0="$3" -v y0="$4" -v x1="$5" -v y1="$6" -v rm="$7" 'BEGIN {
+    for (i = 0; i < n; i++) {
+      s = (s * 16807) % 2147483647; x = x0 + (x1 - x0) * s / 2147483647
+      s = (s * 16807) % 2147483647; y = y0 + (y1 - y0) * s / 2147483647
+      s = (s * 16807) % 2147483647; r = 0.6 + (rm - 0.6) * (s / 2147483647) ^ 3
+      printf "%.1f %.1f %.2f\n", x, y, r } }'
+}
+
+# Arch: pillars from y=bot up to y=mid, a half circle of radius r on top.
+# Open outlines are three pieces, since IM6 strokes a wide open path badly.
+arch_path() { # cx mid bot r [Z]
+  local l=$(($1 - $4)) r=$(($1 + $4))
+  if [ "${5:-}" = Z ]; then
+    printf "path 'M %d,%d L %d,%d A %d,%d 0 0 1 %d,%d L %d,%d Z'" $l "$3" $l "$2" "$4" "$4" $r "$2" $r "$3"
+  else
+    printf "path 'M %d,%d A %d,%d 0 0 1 %d,%d M %d,%d L %d,%d M %d,%d L %d,%d'" \
+      $l "$2" "$4" "$4" $r "$2" $l "$2" $l "$3" $r "$2" $r "$3"
+  fi
+}
+
+# Window 【魔法之门】: progress (47,120) 392x18, button (177,154) 128x56,
+# check box (16,280), label (20,296), small button (316,312) 72x24.
+make_gate_background() {
+  local dst=$out/gate_background.png w=496 h=368 cx=241 mid=176 bot=240
+  local x y r i args=() motes=() runes=()
+  calm_mask $w $h "$tmp/gate_calm.png" 41,114,445,144 169,146,313,218 8,272,150,324 308,304,396,344
+
+  # Swirl inside the gate, fading out towards the button in its eye.
+  for i in 0 1 2 3 4 5; do
+    args+=(-stroke "$([ $((i % 2)) = 0 ] && echo "$orange" || echo '#FFE2B8')"
+      -draw "$(awk -v i=$i -v cx=$cx -v cy=182 'BEGIN {
+        pi = atan2(0, -1); printf "polyline"
+        for (t = 0; t <= 1.0001; t += 0.02) {
+          r = 20 + 110 * t; a = i * pi / 3 + 4.2 * t
+          printf " %.1f,%.1f", cx + r * cos(a), cy + r * sin(a) }
+      }')")
+  done
+  im -size ${w}x${h} xc:none -fill none -strokewidth 4 "${args[@]}" -blur 0x2.5 \
+    \( -size ${w}x${h} xc:white \( -size 220x220 radial-gradient:black-white -level 40%,85% \) \
+       -geometry +$((cx - 110))+72 -compose over -composite -alpha copy \) -geometry +0+0 -compose DstIn -composite \
+    \( -size ${w}x${h} xc:none -fill white -stroke none -draw "$(arch_path $cx $mid $bot 92 Z)" \) -compose DstIn -composite \
+    "$tmp/gate_haze.png"
+
+  # Faint rays out of the gate, fading with distance.
+  args=()
+  for i in $(seq 0 23); do
+    args+=(-draw "$(awk -v i="$i" -v cx=$cx -v cy=150 'BEGIN {
+      pi = atan2(0, -1); a = i * pi / 12 + 0.13; d = 0.03; R = 420
+      printf "polygon %d,%d %.1f,%.1f %.1f,%.1f", cx, cy, cx + R * cos(a - d), cy + R * sin(a - d), cx + R * cos(a + d), cy + R * sin(a + d) }')")
+  done
+  im -size ${w}x${h} xc:none -fill 'rgba(230,255,210,0.10)' -stroke none "${args[@]}" -blur 0x4 \
+    \( -size 600x600 radial-gradient:white-black -crop ${w}x${h}+$((300 - cx))+150 +repage -alpha copy \) -compose DstIn -composite \
+    "$tmp/gate_calm.png" -compose DstIn -composite "$tmp/gate_rays.png"
+
+  # Dust and sparkles, kept off the controls.
+  while read -r x y r; do
+    motes+=(-fill "rgba(255,236,200,$(awk "BEGIN{print 0.3 + $r / 5}"))" -draw "circle $x,$y $x,$(awk "BEGIN{print $y + $r}")")
+  done < <(dust 80 20240611 10 62 486 268 2.1)
+  im -size ${w}x${h} xc:none -stroke none "${motes[@]}" \
+    -fill white -draw "$(sparkle 88 86 11)" -draw "$(sparkle 400 74 13)" -draw "$(sparkle 376 206 8)" \
+    -draw "$(sparkle 112 218 7)" -draw "$(sparkle 446 168 6)" -draw "$(sparkle 206 100 5)" \
+    -fill "$orange_light" -draw "$(sparkle 58 166 8)" -draw "$(sparkle 432 104 7)" -draw "$(sparkle 158 68 6)" \
+    -draw "$(sparkle 286 92 5)" \
+    \( +clone -blur 0x3 \) +swap -compose over -composite \
+    "$tmp/gate_calm.png" -compose DstIn -composite "$tmp/gate_dust.png"
+
+  # Dots round the arch, between its two bands.
+  for i in $(seq 0 18); do
+    runes+=(-draw "$(awk -v i="$i" -v cx=$cx -v cy=$mid 'BEGIN {
+      pi = atan2(0, -1); a = pi + i * pi / 18; x = cx + 94 * cos(a); y = cy + 94 * sin(a)
+      printf "circle %.1f,%.1f %.1f,%.1f", x, y, x + 1.4, y }')")
+  done
+  for y in 188 200 212 224; do
+    runes+=(-draw "circle $((cx - 94)),$y $((cx - 94)),$y.4" -draw "circle $((cx + 94)),$y $((cx + 94)),$y.4")
+  done
+
+  save_rgb -size ${w}x${h} xc:'#0C2810' \
+    \( -size 760x760 radial-gradient:'#2F7D33-#0C2810' -crop ${w}x${h}+$((380 - cx))+$((380 - 160)) +repage \) -compose over -composite \
+    "$(hatch $w $h 10)" -compose over -composite \
+    "$tmp/gate_rays.png" -compose over -composite \
+    \( -size ${w}x${h} xc:none -fill 'rgba(255,128,0,0.30)' -stroke none -draw "ellipse $cx,248 190,28 0,360" -blur 0x14 \) \
+    -compose screen -composite \
+    \( -size ${w}x130 gradient:'rgba(6,22,8,0)-rgba(6,22,8,0.8)' \) -geometry +0+$((h - 130)) -compose over -composite \
+    -geometry +0+0 \
+    \( -size ${w}x${h} xc:none -fill none -stroke "$orange" -strokewidth 14 -draw "$(arch_path $cx $mid $bot 100)" \
+       -blur 0x10 \) -compose screen -composite \
+    \( -size ${w}x${h} xc:none -stroke none -fill '#0A230C' -draw "$(arch_path $cx $mid $bot 92 Z)" \
+       \( +clone -fill none -stroke "$orange" -strokewidth 20 -draw "$(arch_path $cx $mid $bot 92)" -blur 0x8 \) \
+       -compose ATop -composite \) -compose over -composite \
+    "$tmp/gate_haze.png" -compose screen -composite \
+    -compose over -stroke none \
+    -fill '#1B4A1E' -draw "rectangle $((cx - 116)),$bot $((cx + 116)),$((bot + 7))" \
+    -fill '#123414' -draw "rectangle $((cx - 132)),$((bot + 7)) $((cx + 132)),$((bot + 14))" \
+    -fill "$orange" -draw "rectangle $((cx - 116)),$bot $((cx + 116)),$bot" \
+    -fill 'rgba(255,166,70,0.55)' -draw "rectangle $((cx - 132)),$((bot + 7)) $((cx + 132)),$((bot + 7))" \
+    -fill none \
+    -stroke "$orange" -strokewidth 5 -draw "$(arch_path $cx $mid $bot 100)" \
+    -stroke '#FFE2B8' -strokewidth 2 -draw "$(arch_path $cx $mid $bot 88)" \
+    -stroke none -fill 'rgba(255,255,255,0.85)' "${runes[@]}" \
+    -fill "$orange" -stroke white -strokewidth 1.5 \
+    -draw "polygon $cx,$((mid - 111)) $((cx + 9)),$((mid - 100)) $cx,$((mid - 89)) $((cx - 9)),$((mid - 100))" \
+    -stroke none \
+    "$tmp/gate_dust.png" -compose over -composite -compose over \
+    \( -size ${w}x${h} xc:none -font "$font" -pointsize 44 -fill 'rgba(0,0,0,0.6)' -gravity north \
+       -annotate $((cx - w / 2 + 2))+9 '魔法之门' -blur 0x3 \) -compose over -composite \
+    -font "$font" -pointsize 44 -gravity north -fill white -stroke white -strokewidth 0.6 \
+    -annotate $((cx - w / 2))+6 '魔法之门' +gravity -stroke none \
+    -fill 'rgba(255,255,255,0.55)' -draw "rectangle $((cx - 140)),33 $((cx - 100)),33" -draw "rectangle $((cx + 100)),33 $((cx + 140)),33" \
+    -fill "$orange" -draw "$(sparkle $((cx - 146)) 33 6)" -draw "$(sparkle $((cx + 146)) 33 6)" \
+    -fill 'rgba(0,18,0,0.45)' -draw 'roundrectangle 43,116 443,142 5,5' \
+    -fill none -stroke 'rgba(255,255,255,0.22)' -strokewidth 1 -draw 'roundrectangle 43.5,116.5 442.5,141.5 5,5'
+}
+
+# Window 【声纹扩展】: progress (27,262) 392x18, button (45,184) 128x56,
+# label (25,328), small button (321,312) 72x24.
+make_sound_plugin_background() {
+  local dst=$out/sound_plugin_background.png w=496 h=368 hx=352 hy=150
+  local i x y n hts=(38 62 90 116 98 134 150 122 94 126 106 76 56 34) bars=() caps=()
+  calm_mask $w $h "$tmp/sound_calm.png" 37,176,181,248 21,256,425,288 17,322,137,358 313,304,401,344
+
+  # Equaliser: segmented bars standing on y=246, an orange top segment each.
+  for i in "${!hts[@]}"; do
+    x=$((196 + i * 20)); n=$((hts[i] / 8))
+    for y in $(seq 1 $((n - 1))); do bars+=(-draw "rectangle $x,$((246 - y * 8 + 2)) $((x + 13)),$((246 - y * 8 + 7))"); done
+    caps+=(-draw "rectangle $x,$((246 - n * 8 + 2)) $((x + 13)),$((246 - n * 8 + 7))")
+  done
+  im -size ${w}x${h} xc:none -stroke none -fill 'rgba(255,255,255,0.14)' "${bars[@]}" \
+    -fill 'rgba(255,128,0,0.85)' "${caps[@]}" \
+    "$tmp/sound_calm.png" -compose DstIn -composite "$tmp/sound_eq.png"
+
+  # Oscilloscope trace across the window, loudest under the headset.
+  im -size ${w}x${h} xc:none -fill none -stroke 'rgba(255,255,255,0.85)' -strokewidth 1.6 \
+    -draw "$(awk -v w=$w 'BEGIN {
+      pi = atan2(0, -1); printf "polyline"
+      for (x = 0; x <= w; x += 2) {
+        e = exp(-((x - 250) / 120) ^ 2)
+        y = 118 + 26 * e * sin(x / 7.0) * cos(x / 23.0)
+        printf " %d,%.1f", x, y }
+    }')" \( +clone -blur 0x3 \) +swap -compose over -composite \
+    "$tmp/sound_calm.png" -compose DstIn -composite "$tmp/sound_trace.png"
+
+  # Headset, with a soft shadow.
+  im -size ${w}x${h} xc:none -fill none -stroke white -strokewidth 11 \
+    -draw "$(arch_path $hx $hy $((hy + 14)) 62)" \
+    -stroke "$orange" -strokewidth 3 -draw "$rnd path 'M $((hx - 44)),$((hy - 44)) A 62,62 0 0 1 $((hx + 44)),$((hy - 44))'" \
+    -stroke none -fill white \
+    -draw "roundrectangle $((hx - 76)),$((hy + 4)) $((hx - 48)),$((hy + 62)) 10,10" \
+    -draw "roundrectangle $((hx + 48)),$((hy + 4)) $((hx + 76)),$((hy + 62)) 10,10" \
+    -fill "$orange" \
+    -draw "roundrectangle $((hx - 86)),$((hy + 12)) $((hx - 72)),$((hy + 54)) 6,6" \
+    -draw "roundrectangle $((hx + 72)),$((hy + 12)) $((hx + 86)),$((hy + 54)) 6,6" \
+    -fill none -stroke "$green_mid" -strokewidth 1.5 \
+    -draw "roundrectangle $((hx - 70)),$((hy + 11)) $((hx - 54)),$((hy + 55)) 6,6" \
+    -draw "roundrectangle $((hx + 54)),$((hy + 11)) $((hx + 70)),$((hy + 55)) 6,6" \
+    -stroke white -strokewidth 5 \
+    -draw "$rnd path 'M $((hx - 58)),$((hy + 60)) Q $((hx - 50)),$((hy + 88)) $((hx - 14)),$((hy + 88))'" \
+    -stroke none -fill "$orange" -draw "roundrectangle $((hx - 18)),$((hy + 81)) $((hx + 2)),$((hy + 95)) 7,7" \
+    "$tmp/sound_headset.png"
+
+  save_rgb -size ${w}x${h} -define gradient:angle=135 gradient:'#5DB85B-#1B4D1E' \
+    \( -size 600x600 radial-gradient:'rgba(170,240,150,0.35)-rgba(170,240,150,0)' \) -geometry "$(printf "%+d%+d" $((hx - 300)) $((hy - 300)))" \
+    -compose over -composite -geometry +0+0 \
+    "$(hatch $w $h 10)" -compose over -composite \
+    \( +define gradient:angle -size ${w}x110 gradient:'rgba(6,22,8,0)-rgba(6,22,8,0.8)' \) -geometry +0+$((h - 110)) -compose over -composite \
+    -geometry +0+0 -compose over -fill none -stroke 'rgba(255,255,255,0.20)' -strokewidth 1.5 \
+    -draw "arc $((hx - 110)),$((hy - 80)) $((hx + 110)),$((hy + 140)) 150,210" \
+    -draw "arc $((hx - 110)),$((hy - 80)) $((hx + 110)),$((hy + 140)) -30,30" \
+    -stroke 'rgba(255,255,255,0.12)' \
+    -draw "arc $((hx - 140)),$((hy - 110)) $((hx + 140)),$((hy + 170)) 155,205" \
+    -draw "arc $((hx - 140)),$((hy - 110)) $((hx + 140)),$((hy + 170)) -25,25" \
+    "$tmp/sound_eq.png" -compose over -composite \
+    "$tmp/sound_trace.png" -compose over -composite \
+    \( -size ${w}x${h} xc:none -fill 'rgba(255,255,255,0.22)' -draw "circle $hx,$((hy + 20)) $((hx + 70)),$((hy + 20))" -blur 0x24 \) \
+    -compose over -composite \
+    \( "$tmp/sound_headset.png" -fill "$green_deep" -colorize 100 -channel A -blur 0x3 -evaluate multiply 0.7 +channel -roll +2+4 \) \
+    -compose over -composite \
+    "$tmp/sound_headset.png" -compose over -composite \
+    \( -size ${w}x${h} xc:none -font "$font" -pointsize 44 -fill 'rgba(0,0,0,0.55)' -annotate +30+57 '声纹扩展' -blur 0x3 \) \
+    -compose over -composite \
+    -font "$font" -pointsize 44 -fill white -stroke white -strokewidth 0.6 -annotate +28+54 '声纹扩展' \
+    -stroke none -fill "$orange" -draw 'rectangle 28,68 92,71' \
+    -fill 'rgba(255,255,255,0.5)' -draw 'rectangle 92,70 214,70' \
+    -fill 'rgba(0,18,0,0.40)' -draw 'roundrectangle 23,258 423,284 5,5' \
+    -fill none -stroke 'rgba(255,255,255,0.22)' -strokewidth 1 -draw 'roundrectangle 23.5,258.5 422.5,283.5 5,5'
+}
+
 # --- run -----------------------------------------------------------------------
 make_splash
 make_skin_background
@@ -313,6 +513,8 @@ make_tabs
 make_qrcode
 make_app_icon
 make_app_ico
+make_gate_background
+make_sound_plugin_background
 
 # Every picture at its size, so a drawing mistake cannot slip through.
 while read -r name size; do
@@ -334,6 +536,8 @@ tab7_plugins.png 80x80
 qrcode.png 196x196
 app_icon.png 256x256
 app.ico 256x256
+gate_background.png 496x368
+sound_plugin_background.png 496x368
 SIZES
 
 # The QR code must still read with the emblem on it.

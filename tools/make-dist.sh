@@ -56,6 +56,10 @@ rm -rf "$dist"
 mkdir -p "$dist"
 target=$dist
 ship "$win64/huiguang.exe" huiguang.exe
+# The packs the program installs from beside itself: archives under imgdata\,
+# sound\ and tagvox.com\, the loose textures, the texture folder's readme and
+# the World Cup advert, generated afresh (the committed previews stay as they are).
+tools/make-packs.sh --no-previews "$dist"
 
 # --- The demo game: the client's programs, the folders the tool writes into,
 # the music it replaces and the junk it cleans.

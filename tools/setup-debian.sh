@@ -5,8 +5,9 @@ set -euo pipefail
 
 build_packages=(cmake ninja-build g++ zlib1g-dev googletest
   g++-mingw-w64-x86-64-posix libz-mingw-w64-dev)
-run_packages=(wine64 xvfb x11-utils locales fonts-wqy-microhei sox libsox-fmt-base)
-test_packages=(zip unzip libarchive-tools p7zip-full python3 time clang libclang-rt-14-dev)
+run_packages=(wine64 xvfb x11-utils locales fonts-wqy-microhei sox libsox-fmt-base
+  imagemagick fonts-dejavu-core zip)
+test_packages=(unzip libarchive-tools p7zip-full python3 time clang libclang-rt-14-dev)
 
 step=${1:-}
 case "$step" in

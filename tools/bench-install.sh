@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Times pack installs beyond their fixed pauses: the demo packs, and a pack of
+# twenty 256 KiB textures in each of two archives. A benchmark, not a test.
+# Target: the work beyond the pauses stays under 10 % of the pauses.
+#   tools/bench-install.sh [runs]     default 7
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$root/build/bench
+runs=${1:-7}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DHUIGUANG_TESTS=OFF >/dev/null
+ninja -C "$build" -j2 install_bench >/dev/null
+
+# The demo packs, as the distribution ships them.
+"$root/tools/make-packs.sh" "$work/demo" >/dev/null
+# Twenty 256 KiB textures in each of two archives, under the names of one set.
+python3 - "$work/big" <<'PY'
+import os, random, sys, zipfile
+root = sys.argv[1]
+rng = random.Random(7)
+def texture(seed):
+    # A noisy gradient: compresses a little, as real textures do.
+    r = random.Random(seed)
+    return bytes((i // 1024 + r.randrange(48)) & 0xFF for i in range(256 * 1024))
+for folder, name, first in (("imgdata", "tagvox_04.dat", 0), ("sound", "down_core.dat", 20)):
+    os.makedirs(os.path.join(root, folder), exist_ok=True)
+    with zipfile.ZipFile(os.path.join(root, folder, name), "w", zipfile.ZIP_DEFLATED) as archive:
+        for n in range(first, first + 20):
+            archive.writestr(f"texture_{n:02}.tga", texture(n))
+PY
+
+echo "demo packs:"
+"$build/bench/install_bench" "$work/demo" "$runs" t2:ok2 t6:ok6 t5:ok5 y6:sound6 y3:sound3
+echo "twenty 256 KiB textures in each of two archives:"
+"$build/bench/install_bench" "$work/big" "$runs" t9:ok9
