@@ -267,8 +267,11 @@ void Win32Renderer::Create(Window& window, Window* owner) {
   if (def.title_bar) style |= WS_SYSMENU | WS_MINIMIZEBOX;
   if (!def.skinned && !def.title_bar) ex_style |= WS_EX_TOOLWINDOW;  // the splash
   if (def.skinned && !def.title_bar) ex_style |= WS_EX_TOOLWINDOW;   // the notice board
-  int x = def.x < 0 ? CW_USEDEFAULT : def.x;
-  int y = def.y < 0 ? CW_USEDEFAULT : def.y;
+  // A window without a place of its own opens in the middle of the work area.
+  RECT area;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  int x = def.x >= 0 ? def.x : area.left + (area.right - area.left - def.width) / 2;
+  int y = def.y >= 0 ? def.y : area.top + (area.bottom - area.top - def.height) / 2;
   HWND owner_hwnd = owner && NativeOf(*owner) ? NativeOf(*owner)->hwnd : nullptr;
   HWND hwnd = CreateWindowExW(ex_style, win32::kWindowClass, host::win32::Widen(def.caption).c_str(), style, x, y,
                               def.width, def.height, owner_hwnd, nullptr, instance, raw);
