@@ -127,7 +127,7 @@ constexpr ControlDef kControls[] = {
                 "(请勿将高级模式的密码公开，此模式仅供学习者实践，菜鸟使用此功能会导致各种严重游戏问题)\r\n\r\n"
                 "                         严重警告！！！：非专业人员请勿修改，否则造成游戏无法运行均由阁下承担！      ---- 软件作者：云舟",
      .multiline = true},
-    {.name = "超级链接框1", .kind = K::kLink, .x = 712, .y = 438, .width = 156, .height = 20,
+    {.name = "超级链接框1", .kind = K::kLink, .x = 680, .y = 438, .width = 188, .height = 20,
      .caption = "官方论坛 bbs.huiguang.example", .target = links::kForum},
 };
 
@@ -138,7 +138,6 @@ const WindowDef kDeveloper = {
     .caption = "开发者模式 -【徽光坊】",
     .width = 874, .height = 466,
     .controls = kControls,
-    .background = Picture::kSkinBackground,
 };
 
 }  // namespace ui::windows

@@ -155,7 +155,7 @@ HBRUSH BackgroundBrushFor(NativeWindow& native, HWND child, HDC dc) {
   static std::map<Picture, HBRUSH> brushes;
   Picture picture = BackgroundOf(native);
   HBITMAP bitmap = PictureBitmap(picture);
-  if (!bitmap) return SolidBrush(Rgb(81, 174, 81));
+  if (!bitmap) return SolidBrush(picture == Picture::kNone ? Rgb(236, 246, 234) : Rgb(81, 174, 81));
   auto& brush = brushes[picture];
   if (!brush) brush = CreatePatternBrush(bitmap);
   POINT offset = OffsetInWindow(native, child);
@@ -174,7 +174,7 @@ void PaintBackground(NativeWindow& native, HWND surface, HDC dc) {
   if (def.title_bar) {
     // The title strip: the program's icon and the caption in white.
     const int height = TitleHeight(def);
-    if (def.background_top > 0) {
+    if (def.background_top > 0 || def.background == Picture::kNone) {
       RECT strip{0, 0, rect.right, height};
       FillGradient(dc, strip, RGB(40, 100, 44), kDeepGreen);
     }
