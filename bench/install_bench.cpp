@@ -1,7 +1,7 @@
 // Times installs of the tool's packs with the fixed pauses taken out, and
 // prints that time against the pauses the install is meant to take.
 //   install_bench <run-dir> <runs> <radio>:<save> [<radio>:<save> ...]
-// The game folder is a fresh temporary folder for every run.
+// Every run installs over the previous one, as a player switching sets does.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
       app::DefineWindows(application);
       screen.Run([&] { ui.LoadWindow("MainWindow", false); });
       ui::Window& main = *ui.Find("MainWindow");
-      const std::string game = "G:\\run" + std::to_string(run) + "\\MAT";
+      const std::string game = "G:\\" + radio + "\\MAT";
       host::MakeFolderWithParents(game + "\\System\\thirdparty");
       main["lujing"].set_text(game + "\\MatOnline.exe");
       app::DeriveGameFolders(application);

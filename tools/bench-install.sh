@@ -15,20 +15,20 @@ ninja -C "$build" -j2 install_bench >/dev/null
 
 # The demo packs, as the distribution ships them.
 "$root/tools/make-packs.sh" "$work/demo" >/dev/null
-# Twenty 256 KiB textures in each of two archives, under the names of one set.
-python3 - "$work/big" <<'PY'
-import os, random, sys, zipfile
-root = sys.argv[1]
-rng = random.Random(7)
-def texture(seed):
-    # A noisy gradient: compresses a little, as real textures do.
-    r = random.Random(seed)
-    return bytes((i // 1024 + r.randrange(48)) & 0xFF for i in range(256 * 1024))
-for folder, name, first in (("imgdata", "tagvox_04.dat", 0), ("sound", "down_core.dat", 20)):
+# Twenty 256 KiB textures in each of two archives, under the names of one set:
+# the demo's loose textures in one, the one-archive set's textures in the other.
+python3 - "$work/demo" "$work/big" <<'PY'
+import os, sys, zipfile
+demo, root = sys.argv[1], sys.argv[2]
+loose = [open(os.path.join(demo, "tagvox.com", f"b{n}.ini"), "rb").read() for n in range(1, 21)]
+with zipfile.ZipFile(os.path.join(demo, "tagvox.com", "b.dat")) as one:
+    other = [one.read(name) for name in one.namelist()]
+for folder, name, textures in (("imgdata", "tagvox_04.dat", loose), ("sound", "down_core.dat", other)):
     os.makedirs(os.path.join(root, folder), exist_ok=True)
     with zipfile.ZipFile(os.path.join(root, folder, name), "w", zipfile.ZIP_DEFLATED) as archive:
-        for n in range(first, first + 20):
-            archive.writestr(f"texture_{n:02}.tga", texture(n))
+        for n, data in enumerate(textures):
+            assert len(data) >= 256 * 1024 - 4096, len(data)
+            archive.writestr(f"texture_{n:02}.tga", data)
 PY
 
 echo "demo packs:"
