@@ -75,7 +75,13 @@ void Browse(app::App& app, ui::Window& window, int slot) {
 void Modify(app::App& app, ui::Window& window, int slot) {
   const Text& chosen = window[Slot("img", slot)].text();
   if (chosen.empty()) return;
-  host::CopyFileOver(chosen, TexturePath(app, slot));
+  if (host::CopyFileOver(chosen, TexturePath(app, slot))) return;
+  // Nothing confirms a copy that worked, but one that did not must not pass unnoticed.
+  Text text = "无法把图标写入游戏文件夹：";
+  text += kSlotTextures[static_cast<std::size_t>(slot - 1)];
+  text += "\r\n\r\n请确认所选的文件还在；游戏还没有图标文件夹时，请先点击【恢复默认】或安装一套击杀图标；"
+          "如果游戏正在运行，请先关闭游戏。";
+  app.ui.ShowMessage(&window, text, "徽光坊提示", ui::style::kWarning);
 }
 
 void ShowIncomplete(app::App& app, ui::Window& window) {

@@ -102,12 +102,21 @@ TEST_F(ExtrasWindowsTest, DeveloperSlotsAndApplyAll) {
   Run([&] { screen.Click(dev, "diy7"); });
   EXPECT_EQ(dev["img7"].text(), files[6]);
 
-  // One slot at a time keeps the rest of the folder.
+  // Without a texture folder the copy cannot be made, and the user is told.
+  screen.messages.clear();
+  Run([&] { screen.Click(dev, "tihuan1"); });
+  ASSERT_EQ(screen.messages.size(), 1u);
+  EXPECT_EQ(screen.messages[0].style, 48u);
+  EXPECT_FALSE(host::FileExists(Textures()));
+
+  // One slot at a time keeps the rest of the folder, and says nothing.
+  screen.messages.clear();
   ASSERT_TRUE(host::MakeFolder(Textures()));
   test::WriteFile(Textures() + "\\HUD_Cheer_gun_twokill.tga", "installed");
   Run([&] { screen.Click(dev, "tihuan1"); });
   EXPECT_EQ(Listing(Textures()), (std::vector<std::string>{"HUD_Cheer_gun_onekill.tga", "HUD_Cheer_gun_twokill.tga"}));
   EXPECT_EQ(test::ReadFile(Textures() + "\\HUD_Cheer_gun_onekill.tga"), "slot 1");
+  EXPECT_TRUE(screen.messages.empty());
 
   Ship("\\tagvox.com\\sm.inf", "readme");
   screen.messages.clear();
