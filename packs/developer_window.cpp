@@ -4,6 +4,7 @@
 
 #include "app/game_location.h"
 #include "host/files.h"
+#include "packs/pack_install.h"
 #include "ui/windows.h"
 
 namespace packs {
@@ -135,23 +136,10 @@ void Clear(app::App& app, ui::Window& window) {
 
 void RestoreDefault(app::App& app, ui::Window& window) {
   ui::Control bar = window["进度条1"];
-  bar.set_progress(10);
-  const bool existed = host::FolderExists(app.texture_mod_dir);
-  host::RemoveFolderTree(app.texture_mod_dir);
-  const bool emptied = !existed || !host::FolderExists(app.texture_mod_dir);
-  app.env.SleepMs(50);
-  host::MakeFolder(app.texture_mod_dir);
-  bar.set_progress(60);
-  app.env.SleepMs(50);
-  host::CopyFileOver(app.run_dir + "\\tagvox.com\\sm.inf", app.texture_mod_dir + "\\readme.txt");
-  bar.set_progress(100);
-  if (emptied) {
+  if (ResetTextureFolder(app, bar)) {
     app.ui.ShowMessage(&window, "命令已经执行完毕！", "徽光坊提示", ui::style::kInformation);
   } else {
-    app.ui.ShowMessage(&window,
-                       "击杀图标没有完全恢复：游戏的图标文件夹里有文件无法删除。\r\n" + app.texture_mod_dir +
-                           "\r\n\r\n请先关闭游戏，再以管理员身份运行徽光坊后重试。",
-                       "徽光坊提示", ui::style::kWarning);
+    ShowNotEmptied(app, window, "击杀图标", app.texture_mod_dir);
   }
   bar.set_progress(0);
 }

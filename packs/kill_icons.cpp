@@ -102,26 +102,12 @@ void Reset(app::App& app, ui::Window& main) {
     return;
   }
   ui::Control bar = main["进度条1"];
-  bar.set_progress(10);
-  const bool existed = host::FolderExists(app.texture_mod_dir);
-  host::RemoveFolderTree(app.texture_mod_dir);
-  // What could not be removed still shows its icons in the game.
-  const bool emptied = !existed || !host::FolderExists(app.texture_mod_dir);
-  app.env.SleepMs(50);
-  host::MakeFolder(app.texture_mod_dir);
-  bar.set_progress(60);
-  app.env.SleepMs(50);
-  host::CopyFileOver(app.run_dir + Text(kReadme), app.texture_mod_dir + "\\readme.txt");
-  bar.set_progress(100);
-  if (emptied) {
+  if (ResetTextureFolder(app, bar)) {
     app.ui.ShowMessage(&main,
                        "操作已经完成，您的击杀图标游戏效果已经恢复到游戏初始效果。重新打开游戏才能查看到效果！",
                        "徽光坊提示", ui::style::kInformation);
   } else {
-    app.ui.ShowMessage(&main,
-                       "击杀图标没有完全恢复：游戏的图标文件夹里有文件无法删除。\r\n" + app.texture_mod_dir +
-                           "\r\n\r\n请先关闭游戏，再以管理员身份运行徽光坊后重试。",
-                       "徽光坊提示", ui::style::kWarning);
+    ShowNotEmptied(app, main, "击杀图标", app.texture_mod_dir);
   }
   bar.set_progress(0);
 }

@@ -122,6 +122,26 @@ void RunSchedule(app::App& app, const PackSpec& spec, Problems& problems) {
 
 }  // namespace
 
+bool ResetTextureFolder(app::App& app, const ui::Control& bar) {
+  bar.set_progress(10);
+  const bool existed = host::FolderExists(app.texture_mod_dir);
+  host::RemoveFolderTree(app.texture_mod_dir);
+  const bool emptied = !existed || !host::FolderExists(app.texture_mod_dir);
+  app.env.SleepMs(50);
+  host::MakeFolder(app.texture_mod_dir);
+  bar.set_progress(60);
+  app.env.SleepMs(50);
+  host::CopyFileOver(app.run_dir + "\\tagvox.com\\sm.inf", app.texture_mod_dir + "\\readme.txt");
+  bar.set_progress(100);
+  return emptied;
+}
+
+void ShowNotEmptied(app::App& app, ui::Window& owner, std::string_view what, const Text& folder) {
+  Text text(what);
+  text += "没有完全恢复：游戏文件夹里有文件无法删除。\r\n" + folder + "\r\n\r\n请先关闭游戏，再以管理员身份运行徽光坊后重试。";
+  app.ui.ShowMessage(&owner, text, "徽光坊提示", ui::style::kWarning);
+}
+
 void PackInstall(app::App& app, const PackSpec& spec) {
   if (spec.location_check && !app::GameChosen(app)) {
     Show(app, spec, spec.location_check->text, spec.location_check->caption, spec.location_check->style);

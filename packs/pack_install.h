@@ -66,6 +66,13 @@ struct PackSpec {
 // Runs one install to its end on the user-interface thread.
 void PackInstall(app::App& app, const PackSpec& spec);
 
+// The game's own kill icons: empties the texture folder and leaves only the
+// readme, moving `bar` through 10, 60 and 100. False when something in the
+// folder could not be removed (it would still show in the game).
+bool ResetTextureFolder(app::App& app, const ui::Control& bar);
+// The warning for a game folder that could not be emptied.
+void ShowNotEmptied(app::App& app, ui::Window& owner, std::string_view what, const Text& folder);
+
 // Schedules shared by several catalogues.
 namespace schedules {
 extern const Schedule kTwoArchives;

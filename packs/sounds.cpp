@@ -72,10 +72,7 @@ void RestoreDefault(app::App& app, ui::Window& main) {
     app.ui.ShowMessage(&main, "操作已经完成，您所修改的音效已经恢复到游戏初始。重新打开游戏才能感受它的变动！",
                        "徽光坊提示", ui::style::kInformation);
   } else {
-    app.ui.ShowMessage(&main,
-                       "音效没有完全恢复：游戏的音效文件夹里有文件无法删除。\r\n" + app.sound_mod_dir +
-                           "\r\n\r\n请先关闭游戏，再以管理员身份运行徽光坊后重试。",
-                       "徽光坊提示", ui::style::kWarning);
+    ShowNotEmptied(app, main, "音效", app.sound_mod_dir);
   }
 }
 
