@@ -47,15 +47,15 @@ void OpenSoundPlugin(app::App& app, ui::Window& main) {
 
 // The second archive is checked first, as the window always did.
 PackSpec InstallerSpec(ui::Window& window, Text target, Text first, Text second) {
-  PackSpec spec{.target = std::move(target), .progress_bar = window["进度条1"]};
-  spec.files = {{std::move(second), "\\core2.zip"}, {std::move(first), "\\tagvox_01.zip"}};
-  spec.opening_progress = 0;
-  spec.bar_shown_only_while_installing = true;
-  spec.failure = kFileError;
-  return spec;
+  PackSpec pack{.target = std::move(target), .progress_bar = window["进度条1"]};
+  pack.files = {{std::move(second), "\\core2.zip"}, {std::move(first), "\\tagvox_01.zip"}};
+  pack.opening_progress = 0;
+  pack.bar_shown_only_while_installing = true;
+  pack.failure = kFileError;
+  return pack;
 }
 
-// The schedule copies and extracts the imgdata archive first: file 2 of the spec.
+// The schedule copies and extracts the imgdata archive first: file 2 of the pack.
 constexpr InstallStep kInstallerSteps[] = {
     {InstallStep::Kind::kProgress, 20}, {InstallStep::Kind::kCopy, 2},    {InstallStep::Kind::kSleep, 50},
     {InstallStep::Kind::kProgress, 30}, {InstallStep::Kind::kCopy, 1},    {InstallStep::Kind::kSleep, 50},
@@ -67,28 +67,28 @@ constexpr InstallStep kInstallerSteps[] = {
 
 void InstallGateEffect(app::App& app, ui::Window& gate) {
   const Text n = std::to_string(kGateEffect);
-  PackSpec spec = InstallerSpec(gate, app.texture_mod_dir, "\\imgdata\\gdi_color" + n + ".ui", "\\tagvox.com\\c" + n + ".ui");
-  spec.preparation = Preparation::kRecreate;
-  spec.owner = &gate;
-  spec.schedule = kInstallerSteps;
-  spec.success = {"徽光坊提示您",
+  PackSpec pack = InstallerSpec(gate, app.texture_mod_dir, "\\imgdata\\gdi_color" + n + ".ui", "\\tagvox.com\\c" + n + ".ui");
+  pack.preparation = Preparation::kRecreate;
+  pack.owner = &gate;
+  pack.schedule = kInstallerSteps;
+  pack.success = {"徽光坊提示您",
                   "恭喜您! 已经成功开启新的击杀特效！请去游戏里面体验吧！\r\n"
                   "如果您觉得软件很好玩，别忘了告诉你朋友我们的网站哦！",
                   ui::style::kInformation};
-  PackInstall(app, spec);
+  PackInstall(app, pack);
 }
 
 void InstallExtensionPack(app::App& app, ui::Window& plugin) {
   const Text n = std::to_string(kExtensionPack);
-  PackSpec spec = InstallerSpec(plugin, app.sound_mod_dir, "\\imgdata\\dat_wav" + n + ".ui", "\\sound\\y" + n + ".ui");
-  spec.preparation = Preparation::kEnsure;  // a sound set already there stays
-  spec.owner = nullptr;                     // task messages
-  spec.schedule = kInstallerSteps;
-  spec.success = {"徽光坊提示您",
+  PackSpec pack = InstallerSpec(plugin, app.sound_mod_dir, "\\imgdata\\dat_wav" + n + ".ui", "\\sound\\y" + n + ".ui");
+  pack.preparation = Preparation::kEnsure;  // a sound set already there stays
+  pack.owner = nullptr;                     // task messages
+  pack.schedule = kInstallerSteps;
+  pack.success = {"徽光坊提示您",
                   "恭喜您! 已经成功开启新的音效效果！请去游戏里面体验吧！\r\n"
                   "如果您觉得软件很好玩，别忘了告诉你朋友我们的网站哦！",
                   ui::style::kInformation};
-  PackInstall(app, spec);
+  PackInstall(app, pack);
 }
 
 }  // namespace

@@ -113,40 +113,40 @@ void Reset(app::App& app, ui::Window& main) {
 }
 
 PackSpec KillIconSpec(app::App& app, ui::Window& main, const KillIconSet& set) {
-  PackSpec spec{.target = app.texture_mod_dir, .progress_bar = main["进度条1"]};
-  spec.location_check = kLocationMessage;
-  spec.opening_progress = 0;
-  spec.owner = &main;
-  spec.success = kSaved;
-  spec.failure = Message{"文件不完整，缺少徽光坊支持库", kIncompleteText, ui::style::kWarning};
+  PackSpec pack{.target = app.texture_mod_dir, .progress_bar = main["进度条1"]};
+  pack.location_check = kLocationMessage;
+  pack.opening_progress = 0;
+  pack.owner = &main;
+  pack.success = kSaved;
+  pack.failure = Message{"文件不完整，缺少徽光坊支持库", kIncompleteText, ui::style::kWarning};
   // The World Cup row keeps its radio: it only loses its Save button.
-  if (set.save != "ok11") spec.failure_untick = set.radio;
-  spec.failure_disable = set.save;
-  spec.schedule = set.kind == Kind::kOneArchive ? schedules::kOneArchive : schedules::kTwoArchives;
+  if (set.save != "ok11") pack.failure_untick = set.radio;
+  pack.failure_disable = set.save;
+  pack.schedule = set.kind == Kind::kOneArchive ? schedules::kOneArchive : schedules::kTwoArchives;
   for (const PackFile& file : set.files) {
-    if (!file.source.empty()) spec.files.push_back(file);
+    if (!file.source.empty()) pack.files.push_back(file);
   }
-  return spec;
+  return pack;
 }
 
 // The loose set: twenty textures copied under the game's names, then the readme.
 PackSpec LooseSpec(app::App& app, ui::Window& main, const KillIconSet& set) {
-  PackSpec spec = KillIconSpec(app, main, set);
-  spec.opening_progress.reset();
-  spec.failure->caption = "文件不完整，缺少图片支持库";
-  spec.schedule = schedules::kLoose;
-  spec.files.clear();
+  PackSpec pack = KillIconSpec(app, main, set);
+  pack.opening_progress.reset();
+  pack.failure->caption = "文件不完整，缺少图片支持库";
+  pack.schedule = schedules::kLoose;
+  pack.files.clear();
   for (std::size_t n = 1; n <= kLooseTextureNames.size(); ++n) {
     Text source = "\\tagvox.com\\b";
     source += std::to_string(n);
     source += ".ini";
     Text texture = "\\";
     texture += kLooseTextureNames[n - 1];
-    spec.files.push_back({source, texture});
+    pack.files.push_back({source, texture});
   }
-  spec.checked_files = spec.files.size();
-  spec.files.push_back({Text(kReadme), "\\readme.txt", true});
-  return spec;
+  pack.checked_files = pack.files.size();
+  pack.files.push_back({Text(kReadme), "\\readme.txt", true});
+  return pack;
 }
 
 void Save(app::App& app, ui::Window& main, const KillIconSet& set) {

@@ -63,57 +63,57 @@ class Problems {
 
 Text FileName(const Text& archive) { return archive.substr(archive.find_first_not_of('\\')); }
 
-void Show(app::App& app, const PackSpec& spec, std::string_view text, std::string_view caption, unsigned style) {
-  if (spec.owner) {
-    app.ui.ShowMessage(spec.owner, text, caption, style);
+void Show(app::App& app, const PackSpec& pack, std::string_view text, std::string_view caption, unsigned style) {
+  if (pack.owner) {
+    app.ui.ShowMessage(pack.owner, text, caption, style);
   } else {
     app.ui.ShowTaskMessage(text, style, caption);
   }
 }
 
-bool SourcesPresent(app::App& app, const PackSpec& spec) {
-  const std::size_t checked = std::min(spec.checked_files.value_or(spec.files.size()), spec.files.size());
+bool SourcesPresent(app::App& app, const PackSpec& pack) {
+  const std::size_t checked = std::min(pack.checked_files.value_or(pack.files.size()), pack.files.size());
   for (std::size_t i = 0; i < checked; ++i) {
-    if (!host::FileExists(app.run_dir + spec.files[i].source)) return false;
+    if (!host::FileExists(app.run_dir + pack.files[i].source)) return false;
   }
   return true;
 }
 
-void Prepare(app::App& app, const PackSpec& spec, Problems& problems) {
-  const bool exists = host::FolderExists(spec.target);
-  if (spec.preparation == Preparation::kRecreate && exists) {
-    host::RemoveFolderTree(spec.target);
+void Prepare(app::App& app, const PackSpec& pack, Problems& problems) {
+  const bool exists = host::FolderExists(pack.target);
+  if (pack.preparation == Preparation::kRecreate && exists) {
+    host::RemoveFolderTree(pack.target);
     app.env.SleepMs(50);
   }
-  if (spec.preparation == Preparation::kRecreate || !exists) {
-    host::MakeFolder(spec.target);
+  if (pack.preparation == Preparation::kRecreate || !exists) {
+    host::MakeFolder(pack.target);
     app.env.SleepMs(50);
   }
-  if (!host::FolderExists(spec.target)) problems.Add("无法在游戏文件夹里创建 " + spec.target);
+  if (!host::FolderExists(pack.target)) problems.Add("无法在游戏文件夹里创建 " + pack.target);
 }
 
-void RunSchedule(app::App& app, const PackSpec& spec, Problems& problems) {
-  std::vector<bool> copied(spec.files.size() + 1, false);
-  for (const InstallStep& step : spec.schedule) {
+void RunSchedule(app::App& app, const PackSpec& pack, Problems& problems) {
+  std::vector<bool> copied(pack.files.size() + 1, false);
+  for (const InstallStep& step : pack.schedule) {
     const auto file = static_cast<std::size_t>(step.value - 1);
     switch (step.kind) {
-      case InstallStep::Kind::kProgress: spec.progress_bar.set_progress(step.value); break;
+      case InstallStep::Kind::kProgress: pack.progress_bar.set_progress(step.value); break;
       case InstallStep::Kind::kSleep: app.env.SleepMs(step.value); break;
       case InstallStep::Kind::kCopy:
         copied[file] =
-            host::CopyFileOver(app.run_dir + spec.files[file].source, spec.target + spec.files[file].archive);
-        if (!copied[file] && !spec.files[file].cosmetic) problems.Add("无法把效果文件复制到游戏文件夹：" + FileName(spec.files[file].archive));
+            host::CopyFileOver(app.run_dir + pack.files[file].source, pack.target + pack.files[file].archive);
+        if (!copied[file] && !pack.files[file].cosmetic) problems.Add("无法把效果文件复制到游戏文件夹：" + FileName(pack.files[file].archive));
         break;
       case InstallStep::Kind::kExtract:
         // A copy that failed has said so already.
-        if (host::ExtractZip(spec.target + spec.files[file].archive, spec.target) != 1 && copied[file]) {
-          problems.Add("无法解压效果文件（文件可能已损坏）：" + FileName(spec.files[file].archive));
+        if (host::ExtractZip(pack.target + pack.files[file].archive, pack.target) != 1 && copied[file]) {
+          problems.Add("无法解压效果文件（文件可能已损坏）：" + FileName(pack.files[file].archive));
         }
         break;
       case InstallStep::Kind::kDelete:
-        if (!host::RemoveFile(spec.target + spec.files[file].archive) &&
-            host::FileExists(spec.target + spec.files[file].archive)) {
-          problems.Add("无法删除游戏文件夹里的临时文件：" + FileName(spec.files[file].archive));
+        if (!host::RemoveFile(pack.target + pack.files[file].archive) &&
+            host::FileExists(pack.target + pack.files[file].archive)) {
+          problems.Add("无法删除游戏文件夹里的临时文件：" + FileName(pack.files[file].archive));
         }
         break;
     }
@@ -142,33 +142,33 @@ void ShowNotEmptied(app::App& app, ui::Window& owner, std::string_view what, con
   app.ui.ShowMessage(&owner, text, "徽光坊提示", ui::style::kWarning);
 }
 
-void PackInstall(app::App& app, const PackSpec& spec) {
-  if (spec.location_check && !app::GameChosen(app)) {
-    Show(app, spec, spec.location_check->text, spec.location_check->caption, spec.location_check->style);
+void PackInstall(app::App& app, const PackSpec& pack) {
+  if (pack.location_check && !app::GameChosen(app)) {
+    Show(app, pack, pack.location_check->text, pack.location_check->caption, pack.location_check->style);
     return;
   }
-  if (spec.bar_shown_only_while_installing) spec.progress_bar.set_visible(true);
-  if (spec.opening_progress) spec.progress_bar.set_progress(*spec.opening_progress);
+  if (pack.bar_shown_only_while_installing) pack.progress_bar.set_visible(true);
+  if (pack.opening_progress) pack.progress_bar.set_progress(*pack.opening_progress);
 
   // The pack must be all there before anything in the game is emptied.
-  if (!SourcesPresent(app, spec)) {
-    ui::Window& window = spec.progress_bar.window();
-    if (spec.failure_untick) window[*spec.failure_untick].set_ticked(false);
-    if (spec.failure_disable) window[*spec.failure_disable].set_enabled(false);
-    if (spec.failure) Show(app, spec, spec.failure->text, spec.failure->caption, spec.failure->style);
+  if (!SourcesPresent(app, pack)) {
+    ui::Window& window = pack.progress_bar.window();
+    if (pack.failure_untick) window[*pack.failure_untick].set_ticked(false);
+    if (pack.failure_disable) window[*pack.failure_disable].set_enabled(false);
+    if (pack.failure) Show(app, pack, pack.failure->text, pack.failure->caption, pack.failure->style);
     return;
   }
 
   Problems problems;
-  Prepare(app, spec, problems);
-  RunSchedule(app, spec, problems);
+  Prepare(app, pack, problems);
+  RunSchedule(app, pack, problems);
   if (problems.empty()) {
-    Show(app, spec, spec.success.text, spec.success.caption, spec.success.style);
+    Show(app, pack, pack.success.text, pack.success.caption, pack.success.style);
   } else {
-    Show(app, spec, problems.Describe(), "徽光坊提示", ui::style::kWarning);
+    Show(app, pack, problems.Describe(), "徽光坊提示", ui::style::kWarning);
   }
-  spec.progress_bar.set_progress(0);
-  if (spec.bar_shown_only_while_installing) spec.progress_bar.set_visible(false);
+  pack.progress_bar.set_progress(0);
+  if (pack.bar_shown_only_while_installing) pack.progress_bar.set_visible(false);
 }
 
 }  // namespace packs

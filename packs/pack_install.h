@@ -64,7 +64,7 @@ struct PackSpec {
 };
 
 // Runs one install to its end on the user-interface thread.
-void PackInstall(app::App& app, const PackSpec& spec);
+void PackInstall(app::App& app, const PackSpec& pack);
 
 // The game's own kill icons: empties the texture folder and leaves only the
 // readme, moving `bar` through 10, 60 and 100. False when something in the

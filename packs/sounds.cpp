@@ -77,20 +77,20 @@ void RestoreDefault(app::App& app, ui::Window& main) {
 }
 
 void Install(app::App& app, ui::Window& main, const SoundSet& set) {
-  PackSpec spec{.target = app.sound_mod_dir, .progress_bar = main["进度条1"]};
-  spec.location_check = Message{"错误提示(路径指令错误)", kNoGameText, ui::style::kOk};
-  spec.owner = &main;
-  spec.schedule = set.schedule;
-  spec.success = kSaved;
-  spec.failure_untick = set.radio;
-  spec.failure_disable = set.save;
-  spec.failure = Message{"文件不完整，音效数据部分丢失",
+  PackSpec pack{.target = app.sound_mod_dir, .progress_bar = main["进度条1"]};
+  pack.location_check = Message{"错误提示(路径指令错误)", kNoGameText, ui::style::kOk};
+  pack.owner = &main;
+  pack.schedule = set.schedule;
+  pack.success = kSaved;
+  pack.failure_untick = set.radio;
+  pack.failure_disable = set.save;
+  pack.failure = Message{"文件不完整，音效数据部分丢失",
                          " 程序所需要的音效数据不完整，无法使用该效果！请确保您的软件安装是否完整，或者重新安装徽光坊客户端",
                          ui::style::kWarning};
   for (const PackFile& file : set.files) {
-    if (!file.source.empty()) spec.files.push_back(file);
+    if (!file.source.empty()) pack.files.push_back(file);
   }
-  PackInstall(app, spec);
+  PackInstall(app, pack);
 }
 
 }  // namespace
