@@ -75,6 +75,20 @@ class AppTest : public ::testing::Test {
   }
 };
 
+// A started program pointed at a scratch game folder with System\thirdparty.
+class GameTest : public AppTest {
+ protected:
+  host::Text game;
+
+  GameTest();
+  host::Text Textures() const { return game + "\\System\\thirdparty\\mod_texs"; }
+  host::Text Sounds() const { return game + "\\System\\thirdparty\\mod_sounds"; }
+  // A file beside the tool, below the program's folder.
+  void ShipBytes(const host::Text& relative, const std::string& bytes);
+  // The names in a folder, sorted, without "." and "..".
+  static std::vector<std::string> Listing(const host::Text& folder);
+};
+
 // "caption|text|style" of a recorded message box, for compact comparisons.
 inline std::string Describe(const ui::HeadlessRenderer::Message& message) {
   return message.caption + "|" + message.text + "|" + std::to_string(message.style);

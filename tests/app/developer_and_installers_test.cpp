@@ -11,32 +11,9 @@ using test::Describe;
 
 namespace {
 
-class ExtrasWindowsTest : public test::AppTest {
+class ExtrasWindowsTest : public test::GameTest {
  protected:
-  host::Text game;
-
-  ExtrasWindowsTest() {
-    Start();
-    game = test::NewScratchFolder() + "\\MAT";
-    EXPECT_TRUE(host::MakeFolderWithParents(game + "\\System\\thirdparty"));
-    Main("lujing").set_text(game + "\\MatOnline.exe");
-    app::DeriveGameFolders(app);
-    ClearRecords();
-  }
-  host::Text Textures() { return game + "\\System\\thirdparty\\mod_texs"; }
-  host::Text Sounds() { return game + "\\System\\thirdparty\\mod_sounds"; }
-  void Ship(const host::Text& relative, const std::string& bytes) {
-    ASSERT_TRUE(host::MakeFolderWithParents(host::ParentPath(run_dir + relative)));
-    test::WriteFile(run_dir + relative, bytes);
-  }
-  std::vector<std::string> Listing(const host::Text& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : host::platform::ListFolder(folder + "\\*.*")) {
-      if (entry.name != "." && entry.name != "..") names.push_back(entry.name);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
+  void Ship(const host::Text& relative, const std::string& bytes) { ShipBytes(relative, bytes); }
   void Run(std::function<void()> action) { screen.Run(action); }
   ui::Window* Developer() { return ui.Find("DeveloperWindow"); }
   void OpenDeveloper(const char* code) {

@@ -11,45 +11,17 @@ using test::Describe;
 
 namespace {
 
-class PacksTest : public test::AppTest {
+class PacksTest : public test::GameTest {
  protected:
-  host::Text game;
-
-  PacksTest() {
-    Start();
-    game = test::NewScratchFolder() + "\\MAT";
-    EXPECT_TRUE(host::MakeFolderWithParents(game + "\\System\\thirdparty"));
-    test::WriteFile(game + "\\MatOnline.exe", "MZ");
-    Main("lujing").set_text(game + "\\MatOnline.exe");
-    app::DeriveGameFolders(app);
-    ClearRecords();
-  }
-
   // A pack file beside the tool: a ZIP archive holding `entries` (name -> content).
   void Ship(const host::Text& relative, const std::vector<std::pair<std::string, std::string>>& entries) {
     std::vector<test::ZipItem> items;
     for (const auto& [name, content] : entries) items.push_back({.name = name, .data = content, .deflate = true});
     ShipBytes(relative, test::BuildZip(items));
   }
-  void ShipBytes(const host::Text& relative, const std::string& bytes) {
-    host::Text path = run_dir + relative;
-    ASSERT_TRUE(host::MakeFolderWithParents(host::ParentPath(path)));
-    test::WriteFile(path, bytes);
-  }
-  // The names in a folder, sorted, without "." and "..".
-  std::vector<std::string> Listing(const host::Text& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : host::platform::ListFolder(folder + "\\*.*")) {
-      if (entry.name != "." && entry.name != "..") names.push_back(entry.name);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
   void Answer(std::initializer_list<int> answers) { screen.message_answers = answers; }
   void Press(std::string_view control) { screen.Run([&] { ASSERT_TRUE(Click(control)); }); }
   std::vector<int> Bar() { return screen.ProgressOf("MainWindow", "进度条1"); }
-  host::Text Textures() { return game + "\\System\\thirdparty\\mod_texs"; }
-  host::Text Sounds() { return game + "\\System\\thirdparty\\mod_sounds"; }
 };
 
 TEST_F(PacksTest, SelectingAKillIconSetEnablesOnlyItsSaveButton) {
