@@ -65,29 +65,36 @@ constexpr InstallStep kInstallerSteps[] = {
     {InstallStep::Kind::kDelete, 1},    {InstallStep::Kind::kProgress, 100},
 };
 
-void InstallGateEffect(app::App& app, ui::Window& gate) {
-  const Text n = std::to_string(kGateEffect);
-  PackSpec pack = InstallerSpec(gate, app.texture_mod_dir, "\\imgdata\\gdi_color" + n + ".ui", "\\tagvox.com\\c" + n + ".ui");
-  pack.preparation = Preparation::kRecreate;
-  pack.owner = &gate;
-  pack.schedule = kInstallerSteps;
-  pack.success = {"徽光坊提示您",
-                  "恭喜您! 已经成功开启新的击杀特效！请去游戏里面体验吧！\r\n"
-                  "如果您觉得软件很好玩，别忘了告诉你朋友我们的网站哦！",
-                  ui::style::kInformation};
-  PackInstall(app, pack);
-}
+// What differs between the two windows' installs.
+struct Installer {
+  std::string_view window;
+  Text app::App::*target;
+  int number;
+  std::string_view first_prefix;   // ".ui" archive copied as tagvox_01.zip
+  std::string_view second_prefix;  // ".ui" archive copied as core2.zip, checked first
+  Preparation preparation;
+  bool owned_messages;  // else task messages
+  std::string_view success_text;
+};
 
-void InstallExtensionPack(app::App& app, ui::Window& plugin) {
-  const Text n = std::to_string(kExtensionPack);
-  PackSpec pack = InstallerSpec(plugin, app.sound_mod_dir, "\\imgdata\\dat_wav" + n + ".ui", "\\sound\\y" + n + ".ui");
-  pack.preparation = Preparation::kEnsure;  // a sound set already there stays
-  pack.owner = nullptr;                     // task messages
+const Installer kInstallers[] = {
+    {"GateWindow", &app::App::texture_mod_dir, kGateEffect, "\\imgdata\\gdi_color", "\\tagvox.com\\c",
+     Preparation::kRecreate, true,
+     "恭喜您! 已经成功开启新的击杀特效！请去游戏里面体验吧！\r\n如果您觉得软件很好玩，别忘了告诉你朋友我们的网站哦！"},
+    // A sound set already in the folder stays.
+    {"SoundPluginWindow", &app::App::sound_mod_dir, kExtensionPack, "\\imgdata\\dat_wav", "\\sound\\y",
+     Preparation::kEnsure, false,
+     "恭喜您! 已经成功开启新的音效效果！请去游戏里面体验吧！\r\n如果您觉得软件很好玩，别忘了告诉你朋友我们的网站哦！"},
+};
+
+void Install(app::App& app, ui::Window& window, const Installer& installer) {
+  const Text n = std::to_string(installer.number);
+  PackSpec pack = InstallerSpec(window, app.*installer.target, Text(installer.first_prefix) + n + ".ui",
+                                Text(installer.second_prefix) + n + ".ui");
+  pack.preparation = installer.preparation;
+  pack.owner = installer.owned_messages ? &window : nullptr;
   pack.schedule = kInstallerSteps;
-  pack.success = {"徽光坊提示您",
-                  "恭喜您! 已经成功开启新的音效效果！请去游戏里面体验吧！\r\n"
-                  "如果您觉得软件很好玩，别忘了告诉你朋友我们的网站哦！",
-                  ui::style::kInformation};
+  pack.success = {"徽光坊提示您", installer.success_text, ui::style::kInformation};
   PackInstall(app, pack);
 }
 
@@ -99,12 +106,10 @@ void BindInstallerWindows(app::App& app) {
   app.ui.Bind("MainWindow", "mofa", ui::Event::kClick, [&app](const ui::EventArgs& e) { EnterGate(app, e.window); });
   app.ui.Bind("MainWindow", "按钮6", ui::Event::kClick,
               [&app](const ui::EventArgs& e) { OpenSoundPlugin(app, e.window); });
-  app.ui.Bind("GateWindow", "按钮6", ui::Event::kClick,
-              [&app](const ui::EventArgs& e) { InstallGateEffect(app, e.window); });
-  app.ui.Bind("SoundPluginWindow", "按钮6", ui::Event::kClick,
-              [&app](const ui::EventArgs& e) { InstallExtensionPack(app, e.window); });
-  for (std::string_view window : {"GateWindow", "SoundPluginWindow"}) {
-    app.ui.Bind(window, "按钮5", ui::Event::kClick,
+  for (const Installer& installer : kInstallers) {
+    app.ui.Bind(installer.window, "按钮6", ui::Event::kClick,
+                [&app, &installer](const ui::EventArgs& e) { Install(app, e.window, installer); });
+    app.ui.Bind(installer.window, "按钮5", ui::Event::kClick,
                 [&app](const ui::EventArgs&) { app.env.OpenLink(Text(ui::links::kMicroblog)); });
   }
 }
